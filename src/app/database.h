@@ -1,0 +1,154 @@
+#pragma once
+
+#include "app/apperror.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <functional>
+#include <vector>
+
+// A statement the database refused, or a connection that could not be made.
+class DatabaseError : public AppError
+{
+public:
+    using AppError::AppError;
+};
+
+// The few things SQL Server and SQLite spell differently. Every statement is
+// built once, for the database it goes to; no text is rewritten after that.
+class Dialect
+{
+public:
+    enum Kind { SqlServer, Sqlite };
+
+    explicit Dialect(Kind kind = SqlServer) : m_kind(kind) {}
+    Kind kind() const { return m_kind; }
+
+    // A text value: N'...' for SQL Server, '...' for SQLite, inner quotes doubled.
+    QString text(const QString &value) const;
+    // Lists the tables of the database in a column `name`.
+    QString catalogQuery() const;
+    QStringList createChequeTable() const;
+    QStringList createChequeItemsTable() const;
+
+private:
+    Kind m_kind;
+};
+
+// The value in single quotes, every inner single quote doubled.
+QString Quoted(const QString &value);
+
+// How a connection string reaches a database through Qt SQL.
+struct ConnectionTarget
+{
+    enum Kind { Unsupported, Odbc, SqliteFile };
+
+    Kind kind = Unsupported;
+    QString databaseName; // the ODBC connection string, or the SQLite file
+    Dialect dialect;
+};
+
+// Turns the first line of Database.txt into a target: an OLE DB string for
+// SQL Server (turned into ODBC for the platform's SQL Server driver), an ODBC
+// string (used as it is), or "Provider=SQLite;Data Source=PATH".
+ConnectionTarget ResolveConnectionString(const QString &connectionString);
+
+// The ODBC driver that serves SQL Server on this platform.
+QString DefaultSqlServerDriver();
+
+// The one database connection of the program.
+class Connection
+{
+public:
+    using StatementLog = std::function<void(const QString &)>;
+
+    Connection();
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    void setConnectionString(const QString &connectionString);
+    QString connectionString() const { return m_connectionString; }
+
+    // Throws DatabaseError when the database cannot be reached.
+    void open();
+    void close();
+    bool isOpen() const;
+
+    void beginTrans();
+    void commitTrans();
+    void rollbackTrans();
+
+    Dialect dialect() const { return m_target.dialect; }
+
+    // Receives every statement, in order, exactly as it is sent.
+    void setStatementLog(StatementLog log) { m_log = std::move(log); }
+
+    // Opens the connection again when it is closed, then sends the text.
+    QSqlDatabase &database();
+    void logStatement(const QString &text) const;
+
+private:
+    QString m_connectionString;
+    ConnectionTarget m_target;
+    QString m_name;
+    QSqlDatabase m_db;
+    StatementLog m_log;
+};
+
+// A statement over the connection and, once opened, all of its rows, fetched
+// at once and kept here: move, count, look up, sort without asking again.
+class Query
+{
+public:
+    explicit Query(Connection &connection) : m_connection(&connection) {}
+
+    Connection &connection() const { return *m_connection; }
+
+    // The statement is built line by line; lines are sent joined with CR LF.
+    void close();
+    void clear() { m_lines.clear(); }
+    void add(const QString &line) { m_lines.append(line); }
+    void setText(const QStringList &lines) { m_lines = lines; }
+    QString text() const;
+
+    void open(); // a select: every row is fetched
+    void execSQL(); // a command
+
+    bool isOpen() const { return m_open; }
+    // Throws when the query is closed, as asking a closed list does.
+    int recordCount() const;
+    bool isEmpty() const { return recordCount() == 0; }
+    void first();
+    void next();
+    bool eof() const;
+    int recNo() const { return m_current; } // 0-based; -1 without rows
+    void setRecNo(int row);
+
+    QStringList fieldNames() const { return m_fields; }
+    int fieldIndex(const QString &name) const; // -1 when absent; names match without case
+    QVariant value(const QString &field) const;
+    QVariant valueAt(int row, int field) const { return m_rows[row][field]; }
+    qint64 asInteger(const QString &field) const; // NULL reads as 0
+    QString asString(const QString &field) const; // NULL reads as empty
+    double asFloat(const QString &field) const; // NULL reads as 0
+
+    bool locate(const QString &field, const QVariant &value);
+    // Stable, ascending, on the fetched rows.
+    void sort(const QString &field);
+    void sortBy(const std::function<bool(int, int)> &less);
+
+private:
+    void requireOpen() const;
+    int requireField(const QString &name) const;
+
+    Connection *m_connection;
+    QStringList m_lines;
+    bool m_open = false;
+    QStringList m_fields;
+    std::vector<std::vector<QVariant>> m_rows;
+    int m_current = -1;
+};
