@@ -1,17 +1,23 @@
+#include "app/application.h"
+#include "app/forms.h"
 #include "browse/frm_main.h"
 
-#include <QApplication>
 #include <QScreen>
 #include <QStyle>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    app.setLayoutDirection(Qt::RightToLeft);
+    ChequeApplication app(argc, argv);
 
-    Tfrm_main frm_main;
-    frm_main.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frm_main.size(),
-                                             frm_main.screen()->availableGeometry()));
-    frm_main.show();
-    return app.exec();
+    CreateForms(RunningProgramFolders());
+    if (frm_main->endedAtStartup()) {
+        DestroyForms();
+        return 1;
+    }
+    frm_main->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frm_main->size(),
+                                              frm_main->screen()->availableGeometry()));
+    frm_main->show();
+    const int result = app.exec();
+    DestroyForms();
+    return result;
 }

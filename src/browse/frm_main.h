@@ -1,13 +1,79 @@
 #pragma once
 
+#include "app/database.h"
+#include "app/forms.h"
+#include "browse/columnlayout.h"
+
 #include <QWidget>
 
+class ChequeListModel;
+class MaskedEdit;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
 // The main window: the accounting package's cheques, their filters and the
-// way into printing. Closing it ends the program.
+// way into printing. Its creation runs start-up; closing it ends the program.
 class Tfrm_main : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Tfrm_main(QWidget *parent = nullptr);
+    explicit Tfrm_main(const ProgramFolders &folders, QWidget *parent = nullptr);
+    ~Tfrm_main() override;
+
+    Connection Con;
+    Query q{Con};
+    Query Checkk{Con};
+
+    QGroupBox *GroupBox1;
+    QCheckBox *chk_shoomarehch;
+    QLineEdit *edt_shoomarehch;
+    QCheckBox *chk_bank;
+    QComboBox *cmb_bank;
+    QCheckBox *chk_shhesab;
+    QComboBox *cmb_shhesab;
+    QCheckBox *chk_esmcode;
+    QComboBox *cmb_esmcode;
+    QCheckBox *chk_status;
+    QComboBox *cmb_status;
+    QCheckBox *chk_mablaghch;
+    MaskedEdit *edt_mablaghch;
+    QComboBox *cmb_relation;
+    QCheckBox *chk_sharh;
+    QLineEdit *edt_sharh;
+    QPushButton *btn_Print;
+    QPushButton *BitBtn2;
+    QLabel *Label1;
+    QTableView *DBGrid1;
+
+    const ProgramFolders &folders() const { return m_folders; }
+    // True when start-up found a database that is not the accounting
+    // package's: the message was shown and the program is to end.
+    bool endedAtStartup() const { return m_ended; }
+    // The grid's columns as they stand now, in display order.
+    QList<GridColumn> gridColumns() const;
+    void setGridColumns(const QList<GridColumn> &columns);
+    ChequeListModel *listModel() const { return m_model; }
+
+    static QString ListStatement() { return QStringLiteral("Select * from [Checkk]"); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void PrepareDatabase();
+    void openListAndFilters();
+    void buildControls();
+    void wireFilter(QCheckBox *box, std::initializer_list<QWidget *> fields);
+
+    ProgramFolders m_folders;
+    ChequeListModel *m_model = nullptr;
+    bool m_ended = false;
 };

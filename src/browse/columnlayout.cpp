@@ -1,0 +1,97 @@
+#include "browse/columnlayout.h"
+
+#include "app/apperror.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString kFormat = u"chequeprint-columns"_s;
+constexpr int kVersion = 1;
+
+} // namespace
+
+QList<GridColumn> DefaultGridColumns()
+{
+    QFont titleFont(u"Tahoma"_s);
+    titleFont.setPixelSize(13);
+    titleFont.setBold(true);
+    return {
+        {u"shoomarehch"_s, u"شماره چک"_s, titleFont, 64, true},
+        {u"bank"_s, u"بانک"_s, titleFont, 85, true},
+        {u"shhesab"_s, u"شماره حساب"_s, titleFont, 91, true},
+        {u"sharh"_s, u"شرح"_s, titleFont, 156, true},
+        {u"esmcode"_s, u"نام شخص"_s, titleFont, 85, true},
+        {u"status"_s, u"وضعیت"_s, titleFont, 70, true},
+        {u"Amount"_s, u"مبلغ"_s, titleFont, 120, true},
+    };
+}
+
+bool LoadGridColumns(const QString &path, QList<GridColumn> &columns)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    const QJsonObject root = document.object();
+    if (root.value(u"format"_s).toString() != kFormat || root.value(u"version"_s).toInt() != kVersion
+        || !root.value(u"columns"_s).isArray()) {
+        return false;
+    }
+    QList<GridColumn> read;
+    for (const QJsonValue &value : root.value(u"columns"_s).toArray()) {
+        const QJsonObject o = value.toObject();
+        if (!o.value(u"field"_s).isString() || !o.value(u"title"_s).isString()
+            || !o.value(u"font"_s).isString() || !o.value(u"width"_s).isDouble()
+            || !o.value(u"visible"_s).isBool()) {
+            return false;
+        }
+        GridColumn column;
+        column.field = o.value(u"field"_s).toString();
+        column.title = o.value(u"title"_s).toString();
+        if (column.field.isEmpty() || !column.titleFont.fromString(o.value(u"font"_s).toString()))
+            return false;
+        column.width = o.value(u"width"_s).toInt(-1);
+        if (column.width < 0)
+            return false;
+        column.visible = o.value(u"visible"_s).toBool();
+        read.append(column);
+    }
+    if (read.isEmpty())
+        return false;
+    columns = read;
+    return true;
+}
+
+void SaveGridColumns(const QString &path, const QList<GridColumn> &columns)
+{
+    QJsonArray list;
+    for (const GridColumn &column : columns) {
+        list.append(QJsonObject{
+            {u"field"_s, column.field},
+            {u"title"_s, column.title},
+            {u"font"_s, column.titleFont.toString()},
+            {u"width"_s, column.width},
+            {u"visible"_s, column.visible},
+        });
+    }
+    const QJsonObject root{{u"format"_s, kFormat}, {u"version"_s, kVersion}, {u"columns"_s, list}};
+    // Written aside and renamed, so that a failed write leaves the old file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(root).toJson()) < 0
+        || !file.commit()) {
+        throw AppError(u"Cannot write \"%1\". %2"_s.arg(path, file.errorString()));
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFont>
+#include <QList>
+#include <QString>
+
+// One column of the cheque grid, in display order.
+struct GridColumn
+{
+    QString field; // a column of checkk, or the computed "Amount"
+    QString title;
+    QFont titleFont;
+    int width = 64;
+    bool visible = true;
+
+    bool operator==(const GridColumn &other) const
+    {
+        return field == other.field && title == other.title && titleFont == other.titleFont
+            && width == other.width && visible == other.visible;
+    }
+};
+
+// The seven columns as designed.
+QList<GridColumn> DefaultGridColumns();
+
+// Reads a layout written by SaveGridColumns. Returns false, leaving `columns`
+// alone, unless the whole file was read and understood.
+bool LoadGridColumns(const QString &path, QList<GridColumn> &columns);
+// Replaces any earlier file. Throws AppError with the reason on failure.
+void SaveGridColumns(const QString &path, const QList<GridColumn> &columns);
