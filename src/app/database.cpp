@@ -451,6 +451,12 @@ void Query::first()
     m_current = m_rows.empty() ? -1 : 0;
 }
 
+void Query::last()
+{
+    requireOpen();
+    m_current = int(m_rows.size()) - 1;
+}
+
 void Query::next()
 {
     requireOpen();

@@ -123,6 +123,7 @@ public:
     int recordCount() const;
     bool isEmpty() const { return recordCount() == 0; }
     void first();
+    void last();
     void next();
     bool eof() const;
     int recNo() const { return m_current; } // 0-based; -1 without rows
