@@ -396,7 +396,7 @@ QString Query::text() const
     return m_lines.join(u"\r\n"_s);
 }
 
-void Query::open()
+QSqlQuery Query::send()
 {
     close();
     const QString statement = text();
@@ -406,6 +406,12 @@ void Query::open()
     m_connection->logStatement(statement);
     if (!query.exec(statement))
         throw DatabaseError(query.lastError().text());
+    return query;
+}
+
+void Query::open()
+{
+    QSqlQuery query = send();
     const QSqlRecord record = query.record();
     for (int i = 0; i < record.count(); ++i)
         m_fields.append(record.fieldName(i));
@@ -424,13 +430,7 @@ void Query::open()
 
 void Query::execSQL()
 {
-    close();
-    const QString statement = text();
-    QSqlQuery query(m_connection->database());
-    query.setForwardOnly(true);
-    m_connection->logStatement(statement);
-    if (!query.exec(statement))
-        throw DatabaseError(query.lastError().text());
+    send();
 }
 
 void Query::requireOpen() const

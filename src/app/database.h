@@ -3,6 +3,7 @@
 #include "app/apperror.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -143,6 +144,7 @@ public:
     void sortBy(const std::function<bool(int, int)> &less);
 
 private:
+    QSqlQuery send();
     void requireOpen() const;
     int requireField(const QString &name) const;
 

@@ -1,6 +1,7 @@
 #include "browse/columnlayout.h"
 
 #include "app/apperror.h"
+#include "ui/formstyle.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -19,9 +20,7 @@ constexpr int kVersion = 1;
 
 QList<GridColumn> DefaultGridColumns()
 {
-    QFont titleFont(u"Tahoma"_s);
-    titleFont.setPixelSize(13);
-    titleFont.setBold(true);
+    const QFont titleFont = PixelFont(u"Tahoma"_s, 13, true);
     return {
         {u"shoomarehch"_s, u"شماره چک"_s, titleFont, 64, true},
         {u"bank"_s, u"بانک"_s, titleFont, 85, true},

@@ -4,6 +4,7 @@
 #include "app/paths.h"
 #include "app/preparation.h"
 #include "browse/chequelistmodel.h"
+#include "ui/formstyle.h"
 #include "ui/frm_dlg.h"
 #include "ui/maskededit.h"
 #include "ui/maskedentry.h"
@@ -21,14 +22,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QFont tahoma(int pixels, bool bold = false)
-{
-    QFont font(u"Tahoma"_s);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 template <typename T>
 T *place(QWidget *parent, const QString &name, int left, int top, int width, int height)
@@ -59,10 +52,8 @@ Tfrm_main::~Tfrm_main() = default;
 
 void Tfrm_main::buildControls()
 {
-    setObjectName(u"frm_main"_s);
+    SetUpForm(this, u"frm_main"_s);
     setWindowTitle(u"چاپ چک: ویرایش 7"_s);
-    setLayoutDirection(Qt::RightToLeft);
-    setFont(tahoma(11));
     setFixedSize(735, 430);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -133,7 +124,7 @@ void Tfrm_main::buildControls()
 
     Label1 = place<QLabel>(box, u"Label1"_s, 252, 131, 257, 16);
     Label1->setText(u"برای مرتب سازی بر روی عنواین کلیک کنید"_s);
-    Label1->setFont(tahoma(13, true));
+    Label1->setFont(PixelFont(u"Tahoma"_s, 13, true));
     QPalette purple = Label1->palette();
     purple.setColor(QPalette::WindowText, QColor(128, 0, 128));
     Label1->setPalette(purple);
@@ -143,7 +134,7 @@ void Tfrm_main::buildControls()
     Label1->move(labelRight - Label1->width() + 1, Label1->y());
 
     DBGrid1 = place<QTableView>(box, u"DBGrid1"_s, 12, 153, 695, 248);
-    DBGrid1->setFont(tahoma(13));
+    DBGrid1->setFont(PixelFont(u"Tahoma"_s, 13));
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -1,14 +1,12 @@
 #include "templates/frm_chequetitle.h"
 
+#include "ui/formstyle.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 Tfrm_ChequeTitle::Tfrm_ChequeTitle(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint)
 {
-    setObjectName(u"frm_ChequeTitle"_s);
-    setLayoutDirection(Qt::RightToLeft);
-    QFont windowFont(u"Tahoma"_s);
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    SetUpForm(this, u"frm_ChequeTitle"_s);
     setFixedSize(455, 94);
 }

@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "browse/frm_main.h"
 #include "ui/bevel.h"
+#include "ui/formstyle.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,24 +26,14 @@ QLabel *picture(QWidget *parent, const QString &name, const QString &resource, Q
     return label;
 }
 
-QFont pixelFont(const QString &family, int pixels, bool bold = false)
-{
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    return f;
-}
-
 } // namespace
 
 Tfrm_Dlg::Tfrm_Dlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(u"frm_Dlg"_s);
+    SetUpForm(this, u"frm_Dlg"_s);
     setFixedSize(381, 166);
-    setLayoutDirection(Qt::RightToLeft);
-    setFont(pixelFont(u"Tahoma"_s, 11));
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(226, 242, 254));
@@ -65,12 +56,12 @@ Tfrm_Dlg::Tfrm_Dlg(QWidget *parent)
     mem_message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mem_message->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mem_message->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    mem_message->setFont(pixelFont(u"B Mitra"_s, 19));
+    mem_message->setFont(PixelFont(u"B Mitra"_s, 19));
 
     btn_ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), u" تائيد"_s, this);
     btn_ok->setObjectName(u"btn_ok"_s);
     btn_ok->setGeometry(96, 112, 89, 41);
-    btn_ok->setFont(pixelFont(u"Tahoma"_s, 16, true));
+    btn_ok->setFont(PixelFont(u"Tahoma"_s, 16, true));
     btn_ok->setDefault(true);
     btn_ok->setAutoDefault(true);
     connect(btn_ok, &QPushButton::clicked, this, [this] { done(1); });
