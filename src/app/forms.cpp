@@ -32,10 +32,10 @@ void CreateForms(const ProgramFolders &folders)
         frm_Dlg = new Tfrm_Dlg(frm_main);
     else
         frm_Dlg->setParent(frm_main, frm_Dlg->windowFlags());
-    frm_ChequeDesign = new Tfrm_ChequeDesign(frm_main);
+    frm_ChequeDesign = new Tfrm_ChequeDesign(frm_main->Con, frm_main);
     frm_PrintCheque = new Tfrm_PrintCheque(frm_main);
     frm_ChequeImage = new Tfrm_ChequeImage(frm_main);
-    frm_ChequeTitle = new Tfrm_ChequeTitle(frm_main);
+    frm_ChequeTitle = new Tfrm_ChequeTitle(frm_main->Con, frm_main);
     frm_DesignedChequeList = new Tfrm_DesignedChequeList(frm_main);
     frm_Splash = new Tfrm_Splash(frm_main);
 }

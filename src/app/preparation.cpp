@@ -1,5 +1,7 @@
 #include "app/preparation.h"
 
+#include "templates/templateitem.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -74,12 +76,19 @@ QString ChequeIdByTitleStatement(const Dialect &dialect, const QString &title)
 
 QStringList InsertSeedItemStatement(const Dialect &dialect, qint64 chequeId, const SeedItem &item)
 {
-    const QString numbers = u",%1,%2,%3,1,0,%4,"_s.arg(item.left).arg(item.right).arg(item.top).arg(item.bidiMode);
-    return {
-        u"insert into [ChequeItems](ChID,ItemName,ItemLeft,ItemRight,ItemTop,ItemVisibility,ItemAlignment,ItemBidiMode,ItemFontName,ItemFontStyle,ItemFontSize,ItemFontColor,ItemCaption)"_s,
-        u"Values("_s + QString::number(chequeId) + u","_s + dialect.text(item.name) + numbers
-            + dialect.text(u"Tahoma"_s) + u",0,12,-16777208,"_s + dialect.text(item.caption) + u")"_s,
-    };
+    TemplateItem row;
+    row.chequeId = chequeId;
+    row.name = item.name;
+    row.left = item.left;
+    row.right = item.right;
+    row.top = item.top;
+    row.visibility = 1;
+    row.bidiMode = item.bidiMode;
+    row.fontName = u"Tahoma"_s;
+    row.fontSize = 12;
+    row.fontColor = -16777208; // the system's window-text colour
+    row.caption = item.caption;
+    return InsertChequeItemStatement(dialect, row);
 }
 
 namespace {

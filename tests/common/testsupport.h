@@ -82,20 +82,20 @@ inline QVariantList sqliteColumn(const QString &file, const QString &statement)
 
 // The first modal window that opens gets `act`; the call that opens it then
 // goes on. Returns a flag that tells whether one did open.
-inline std::shared_ptr<bool> onNextModal(std::function<void(QWidget *)> act)
+inline std::shared_ptr<bool> onNextModal(std::function<void(QWidget *)> act, const QString &objectName = {})
 {
     auto seen = std::make_shared<bool>(false);
     auto timer = new QTimer;
     timer->setInterval(10);
     auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, seen, act, ticks] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, seen, act, ticks, objectName] {
         if (++*ticks > 500) { // nothing opened within five seconds
             timer->stop();
             timer->deleteLater();
             return;
         }
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
+        if (!modal || !modal->isVisible() || (!objectName.isEmpty() && modal->objectName() != objectName))
             return;
         timer->stop();
         timer->deleteLater();

@@ -1,0 +1,91 @@
+#include "report/reportlabel.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QTextOption>
+
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+ReportLabel::ReportLabel(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    m_font = font();
+    fit();
+}
+
+QSize ReportLabel::TextExtent(const QString &text, const QFont &font, const QPaintDevice *device)
+{
+    const QFontMetricsF metrics = device ? QFontMetricsF(font, device) : QFontMetricsF(font);
+    const QString measured = text.isEmpty() ? u" "_s : text;
+    return QSize(int(std::ceil(metrics.horizontalAdvance(measured))), int(std::ceil(metrics.height())));
+}
+
+bool ReportLabel::keepsRightEdge() const
+{
+    if (m_bidi == BidiMode::RightToLeft)
+        return m_alignment == TextAlignment::Left;
+    return m_alignment == TextAlignment::Right;
+}
+
+void ReportLabel::fit()
+{
+    const QSize extent = TextExtent(m_text, m_font, this);
+    if (keepsRightEdge()) {
+        const int right = x() + width();
+        setGeometry(right - extent.width(), y(), extent.width(), extent.height());
+    } else {
+        resize(extent);
+    }
+    update();
+}
+
+void ReportLabel::setText(const QString &text)
+{
+    m_text = text;
+    fit();
+}
+
+void ReportLabel::setLabelFont(const QFont &font)
+{
+    m_font = font;
+    fit();
+}
+
+void ReportLabel::setColor(const QColor &color)
+{
+    m_color = color;
+    update();
+}
+
+void ReportLabel::setBidiMode(BidiMode mode)
+{
+    m_bidi = mode;
+    setLayoutDirection(readsRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    update();
+}
+
+void ReportLabel::setTextAlignment(TextAlignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void ReportLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    DrawLabelText(painter, rect(), m_text, m_font, m_color, readsRightToLeft());
+}
+
+void DrawLabelText(QPainter &painter, const QRectF &box, const QString &text, const QFont &font,
+                   const QColor &color, bool rightToLeft)
+{
+    painter.setFont(font);
+    painter.setPen(color);
+    QTextOption option(Qt::AlignTop | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft));
+    option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setWrapMode(QTextOption::NoWrap);
+    painter.drawText(box, text, option);
+}
