@@ -89,13 +89,20 @@ inline std::shared_ptr<bool> onNextModal(std::function<void(QWidget *)> act, con
     timer->setInterval(10);
     auto ticks = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, seen, act, ticks, objectName] {
-        if (++*ticks > 500) { // nothing opened within five seconds
+        if (++*ticks > 3000) { // nothing opened within half a minute
             timer->stop();
             timer->deleteLater();
             return;
         }
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || (!objectName.isEmpty() && modal->objectName() != objectName))
+        if (!objectName.isEmpty()) {
+            modal = nullptr;
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (window->objectName() == objectName && window->isVisible() && window->isModal())
+                    modal = window;
+            }
+        }
+        if (!modal || !modal->isVisible())
             return;
         timer->stop();
         timer->deleteLater();
