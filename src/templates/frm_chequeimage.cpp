@@ -1,6 +1,7 @@
 #include "templates/frm_chequeimage.h"
 
 #include "app/forms.h"
+#include "browse/frm_main.h"
 #include "ui/formstyle.h"
 #include "ui/frm_dlg.h"
 #include "ui/spinedit.h"
@@ -116,4 +117,11 @@ bool AskChequeImage(QString &path, int &width, int &height)
     height = frm_ChequeImage->currentHeight();
     path = frm_ChequeImage->fileName();
     return true;
+}
+
+void Tfrm_ChequeImage::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (frm_main)
+        CentreOver(this, frm_main);
 }

@@ -22,6 +22,9 @@ public:
     int currentWidth() const { return m_width; }
     int currentHeight() const { return m_height; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void BitBtn1Click();
     void BitBtn2Click();

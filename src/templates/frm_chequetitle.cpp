@@ -1,6 +1,7 @@
 #include "templates/frm_chequetitle.h"
 
 #include "app/forms.h"
+#include "browse/frm_main.h"
 #include "templates/templateitem.h"
 #include "ui/formstyle.h"
 #include "ui/frm_dlg.h"
@@ -68,4 +69,11 @@ void AskChequeTitle(const QString &currentTitle, TChequeTitle &answer)
         answer.ID = frm_ChequeTitle->foundId();
         answer.Selected = true;
     }
+}
+
+void Tfrm_ChequeTitle::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (frm_main)
+        CentreOver(this, frm_main);
 }

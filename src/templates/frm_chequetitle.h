@@ -30,6 +30,9 @@ public:
 
     qint64 foundId() const { return ID; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void BitBtn1Click();
     qint64 ID = 0;

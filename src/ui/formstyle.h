@@ -12,3 +12,6 @@ QFont PixelFont(const QString &family, int pixels, bool bold = false);
 // What every window of the program shares: its instance name, right-to-left
 // reading and Tahoma 11 pixels high.
 void SetUpForm(QWidget *form, const QString &instanceName);
+
+// Moves a window so that its outer box is centred over another's.
+void CentreOver(QWidget *window, const QWidget *over);

@@ -109,12 +109,8 @@ void Tfrm_Dlg::FormShow()
 {
     // Centred over the main window at every showing, wherever it was dragged.
     QWidget *main = frm_main ? static_cast<QWidget *>(frm_main) : parentWidget();
-    if (!main)
-        return;
-    const QRect outer = main->frameGeometry();
-    const QSize own = frameGeometry().size();
-    move(outer.left() + (outer.width() / 2 - own.width() / 2),
-         outer.top() + (outer.height() / 2 - own.height() / 2));
+    if (main)
+        CentreOver(this, main);
 }
 
 bool Tfrm_Dlg::event(QEvent *event)

@@ -406,7 +406,9 @@ void TestTemplates::titleDialog()
     QFETCH(qint64, id);
     sqliteExec(db(), {u"insert into Cheque(Title) values('it''s')"_s});
     QString offered;
+    int offCentre = -1;
     onNextModal([&](QWidget *) {
+        offCentre = (frm_ChequeTitle->frameGeometry().center() - frm_main->frameGeometry().center()).manhattanLength();
         offered = frm_ChequeTitle->edt_Title->text();
         frm_ChequeTitle->edt_Title->setText(typed);
         QTest::mouseClick(frm_ChequeTitle->BitBtn1, Qt::LeftButton);
@@ -414,6 +416,7 @@ void TestTemplates::titleDialog()
     TChequeTitle answer;
     AskChequeTitle(current, answer);
     QCOMPARE(offered, shown);
+    QVERIFY(offCentre >= 0 && offCentre <= 2); // centred over the main window
     QVERIFY(answer.Selected);
     QCOMPARE(answer.Title, typed);
     QCOMPARE(answer.ID, id);
