@@ -81,18 +81,18 @@ void Tfrm_ChequeDesign::buildSettings()
     pnl_Settings->setGeometry(0, 0, 839, 273);
     QWidget *p = pnl_Settings;
 
-    label(p, u"ارتفاع چک"_s, {745, 14, 85, 22});
-    edt_Length = new SpinEdit(p);
-    edt_Length->setObjectName(u"edt_Length"_s);
-    edt_Length->setGeometry(650, 14, 90, 22);
-    edt_Length->setCurrentValue(60);
-    label(p, u"میلیمتر"_s, {596, 14, 50, 22});
-    label(p, u"طول چک"_s, {745, 44, 85, 22});
-    edt_Width = new SpinEdit(p);
-    edt_Width->setObjectName(u"edt_Width"_s);
-    edt_Width->setGeometry(650, 44, 90, 22);
-    edt_Width->setCurrentValue(120);
-    label(p, u"میلیمتر"_s, {596, 44, 50, 22});
+    // A size: its caption, the spin edit, the unit.
+    const auto size = [p](const QString &caption, int top, int initial, const QString &name) {
+        label(p, caption, {745, top, 85, 22});
+        auto *spin = new SpinEdit(p);
+        spin->setObjectName(name);
+        spin->setGeometry(650, top, 90, 22);
+        spin->setCurrentValue(initial);
+        label(p, u"میلیمتر"_s, {596, top, 50, 22});
+        return spin;
+    };
+    edt_Length = size(u"ارتفاع چک"_s, 14, 60, u"edt_Length"_s);
+    edt_Width = size(u"طول چک"_s, 44, 120, u"edt_Width"_s);
 
     label(p, u"نحوه قرار دادن چک در چاپگر"_s, {596, 80, 234, 22});
     cmb_page = new QComboBox(p);
