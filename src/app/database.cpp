@@ -287,6 +287,31 @@ ConnectionTarget ResolveConnectionString(const QString &connectionString)
 // ---------------------------------------------------------------------------
 // Connection
 
+namespace {
+
+// Qt's ODBC driver takes a text without DRIVER= or SERVER= for a data source
+// name and writes "DSN=" before it: give it the name first, without its key.
+QString odbcDatabaseName(const QString &connectionString)
+{
+    for (const char16_t *key : {u"driver=", u"server=", u".dsn"}) {
+        if (connectionString.contains(QStringView(key), Qt::CaseInsensitive))
+            return connectionString;
+    }
+    QStringList parts = connectionString.split(u';');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString key = parts[i].section(u'=', 0, 0).trimmed();
+        if (key.compare(u"DSN"_s, Qt::CaseInsensitive) == 0) {
+            const QString name = parts[i].section(u'=', 1).trimmed();
+            parts.removeAt(i);
+            parts.prepend(name);
+            break;
+        }
+    }
+    return parts.join(u';');
+}
+
+} // namespace
+
 Connection::Connection()
 {
     static std::atomic<int> counter{0};
@@ -329,7 +354,8 @@ void Connection::open()
         m_db = QSqlDatabase::addDatabase(u"QODBC"_s, m_name);
         break;
     }
-    m_db.setDatabaseName(m_target.databaseName);
+    m_db.setDatabaseName(m_target.kind == ConnectionTarget::Odbc ? odbcDatabaseName(m_target.databaseName)
+                                                                 : m_target.databaseName);
     if (!m_db.open()) {
         const QString error = m_db.lastError().text();
         m_db = QSqlDatabase();

@@ -20,6 +20,7 @@ private Q_SLOTS:
     void closedQueryRefusesToCount();
     void transactionRollsBack();
     void odbcDriverOfSqlite();
+    void odbcDataSourceName();
 
 private:
     QString makeDatabase(QTemporaryDir &dir);
@@ -248,6 +249,32 @@ void TestDatabase::odbcDriverOfSqlite()
     q.open();
     QCOMPARE(q.recordCount(), 2);
     QCOMPARE(q.asString(u"name"_s), u"b"_s);
+}
+
+void TestDatabase::odbcDataSourceName()
+{
+    // A data source of our own, in an odbc.ini that only this test reads.
+    QTemporaryDir dir;
+    const QString file = makeDatabase(dir);
+    const QString ini = dir.filePath(u"odbc.ini"_s);
+    QFile settings(ini);
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("[chequetest]\nDriver=SQLite3\nDatabase=" + file.toUtf8() + "\n");
+    settings.close();
+    qputenv("ODBCINI", ini.toUtf8());
+    Connection con;
+    con.setConnectionString(u"Timeout=5;DSN=chequetest"_s);
+    try {
+        con.open();
+    } catch (const DatabaseError &e) {
+        qunsetenv("ODBCINI");
+        QSKIP(qPrintable(u"no SQLite ODBC driver here: "_s + e.message()));
+    }
+    Query q(con);
+    q.add(u"select count(*) as n from t"_s);
+    q.open();
+    QCOMPARE(q.asInteger(u"n"_s), 4);
+    qunsetenv("ODBCINI");
 }
 
 QTEST_MAIN(TestDatabase)
