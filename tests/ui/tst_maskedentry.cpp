@@ -19,6 +19,17 @@ constexpr int kLeft = 37;
 constexpr int kLetterA = 65;
 
 int digit(int d) { return kKeyDigit0 + d; }
+
+// A row of a key table: the edit before, the key, the edit after.
+void addKeyColumns()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("caretAfter");
+}
 int keypad(int d) { return kKeyNumpad0 + d; }
 
 // A date or amount edit on screen, wired as the windows wire theirs.
@@ -72,12 +83,7 @@ private Q_SLOTS:
 
 void TestMaskedEntry::dateKey_data()
 {
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("caretAfter");
+    addKeyColumns();
 
     QTest::newRow("all selected, digit") << u"1399/07/15"_s << 0 << 10 << digit(2) << u"____/__/2_"_s << 9;
     QTest::newRow("second day digit") << u"____/__/2_"_s << 9 << 0 << digit(5) << u"____/__/25"_s << 10;
@@ -126,12 +132,7 @@ void TestMaskedEntry::dateKey()
 
 void TestMaskedEntry::amountKey_data()
 {
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("caretAfter");
+    addKeyColumns();
 
     QTest::newRow("digit at the end") << u"123"_s << 3 << 0 << digit(4) << u"1,234"_s << 5;
     QTest::newRow("keypad digit") << u"1,234"_s << 5 << 0 << keypad(5) << u"12,345"_s << 6;
