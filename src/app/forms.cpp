@@ -36,7 +36,7 @@ void CreateForms(const ProgramFolders &folders)
     frm_PrintCheque = new Tfrm_PrintCheque(frm_main);
     frm_ChequeImage = new Tfrm_ChequeImage(frm_main);
     frm_ChequeTitle = new Tfrm_ChequeTitle(frm_main->Con, frm_main);
-    frm_DesignedChequeList = new Tfrm_DesignedChequeList(frm_main);
+    frm_DesignedChequeList = new Tfrm_DesignedChequeList(frm_main->Con, frm_main);
     frm_Splash = new Tfrm_Splash(frm_main);
 }
 

@@ -4,6 +4,8 @@
 #include "app/paths.h"
 #include "app/preparation.h"
 #include "browse/chequelistmodel.h"
+#include "print/frm_designedchequelist.h"
+#include "ui/keycodes.h"
 #include "ui/formstyle.h"
 #include "ui/frm_dlg.h"
 #include "ui/maskededit.h"
@@ -14,6 +16,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -152,6 +155,9 @@ void Tfrm_main::buildControls()
     DBGrid1->setModel(m_model);
     setGridColumns(DefaultGridColumns());
 
+    DBGrid1->installEventFilter(this);
+    connect(btn_Print, &QPushButton::clicked, this, &Tfrm_main::btn_PrintClick);
+
     // The print button is first in the tab order, so it starts with the focus.
     setTabOrder(btn_Print, BitBtn2);
     btn_Print->setFocus();
@@ -246,6 +252,7 @@ void Tfrm_main::openListAndFilters()
         Checkk.setText({ListStatement()});
         Checkk.open();
         m_model->reload();
+        selectFirstRow();
         const std::pair<QComboBox *, QString> lists[] = {
             {cmb_bank, u"Select Distinct([Bank]) from [Checkk]"_s},
             {cmb_shhesab, u"Select Distinct([shhesab]) from [Checkk]"_s},
@@ -259,6 +266,40 @@ void Tfrm_main::openListAndFilters()
         m_model->reload();
         ReportError(e.message());
     }
+}
+
+void Tfrm_main::selectFirstRow()
+{
+    if (m_model->rowCount() > 0)
+        DBGrid1->setCurrentIndex(m_model->index(0, DBGrid1->horizontalHeader()->logicalIndex(0)));
+}
+
+bool Tfrm_main::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == DBGrid1 && event->type() == QEvent::KeyPress) { // DBGrid1KeyDown
+        const int key = PlatformKeyCode(*static_cast<QKeyEvent *>(event));
+        if (key == 13 || key == 32) {
+            btn_PrintClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Tfrm_main::btn_PrintClick()
+{
+    if (!Con.isOpen()) {
+        ShowDlg(0, u"خطا"_s, u"ارتباط با پایگاه داده برقرار نمی باشد"_s);
+        return;
+    }
+    // A closed list (a failed search) throws here, and the list does not open.
+    qint64 code = 0;
+    if (Checkk.recordCount() > 0) {
+        const QModelIndex current = DBGrid1->currentIndex();
+        Checkk.setRecNo(current.isValid() ? current.row() : 0);
+        code = Checkk.asInteger(u"code"_s);
+    }
+    ShowTemplateList(code);
 }
 
 void Tfrm_main::closeEvent(QCloseEvent *event)

@@ -62,14 +62,18 @@ public:
 
     static QString ListStatement() { return QStringLiteral("Select * from [Checkk]"); }
 
+    void btn_PrintClick();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
     void FormClose();
     void PrepareDatabase();
     void openListAndFilters();
+    void selectFirstRow();
     void buildControls();
     void wireFilter(QCheckBox *box, std::initializer_list<QWidget *> fields);
 

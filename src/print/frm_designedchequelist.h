@@ -1,15 +1,108 @@
 #pragma once
 
+#include "app/database.h"
+
 #include <QDialog>
 
-// The template list: choose a template for a cheque, see it filled in, print; create, edit, reorder and delete templates.
+class PictureBox;
+class QGroupBox;
+class QPushButton;
+class QScrollArea;
+class QTableView;
+class ReportLabel;
+class ReportPage;
+class TemplateTitleModel;
+
+// The template list's statements, built where they can be compared.
+QStringList TemplateListStatement();
+// The template next in the list order after (down) or before (up) `showOrder`.
+QStringList NeighbourTemplateStatement(bool down, qint64 showOrder);
+QStringList SetShowOrderStatement(qint64 showOrder, qint64 chequeId);
+QString DeleteTemplateItemsStatement(qint64 chequeId);
+QString DeleteTemplateStatement(qint64 chequeId);
+
+// The template list: choose a template for a cheque, see it filled in, print;
+// create, edit, reorder and delete templates.
 class Tfrm_DesignedChequeList : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Tfrm_DesignedChequeList(QWidget *parent = nullptr);
+    Tfrm_DesignedChequeList(Connection &connection, QWidget *parent = nullptr);
 
+    Query Cheque;
+    Query q;
+
+    QGroupBox *GroupBox1;
+    QWidget *Panel1;
+    QTableView *DBGrid1;
+    QPushButton *btn_GoUp;
+    QPushButton *btn_goDown;
+    QPushButton *btn_Print;
+    QPushButton *btn_New;
+    QPushButton *btn_Edit;
+    QPushButton *btn_Del;
+    QPushButton *btn_Cancel;
+    QWidget *Panel2;
+    QScrollArea *scb;
+    ReportPage *DQR;
+    QWidget *Father;
+    PictureBox *Img_Cheque;
+    ReportLabel *lbl_DigitDate;
+    ReportLabel *lbl_AlphaDate;
+    ReportLabel *lbl_DigitAmount;
+    ReportLabel *lbl_AlphaAmount;
+    ReportLabel *lbl_Payment;
+    ReportLabel *lbl_AlphaAmountToman;
+    QWidget *DetailBand1;
+
+    // Prepares the window for the cheque `code` (0: none) and shows it modally.
+    void showFor(qint64 code);
     // Reads the templates again, keeping the current row.
-    void RefreshTemplates() {}
+    void RefreshTemplates();
+
+    qint64 checkkCode() const { return CheckkCode; }
+    QString chequeTitle() const { return ChequeTitle; }
+    QString imagePath() const { return ImagePath; }
+
+    void btn_PrintClick();
+    void btn_NewClick();
+    void btn_EditClick();
+    void btn_DelClick();
+    void btn_GoUpClick();
+    void btn_goDownClick();
+    void btn_CancelClick();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormActivate();
+    void FormResize();
+    void scbResize();
+    void ds_ChequeDataChange();
+    void LoadPreviewCheque(qint64 chequeId);
+    bool LoadPreviewPicture(const QString &path);
+    void FillPreview();
+    void CenterPreviewPage();
+
+    void moveTemplate(bool down);
+    // Closes and opens the list, then makes current the template `chequeId`
+    // when given and listed, or else `row`, clamped to the list.
+    void reopenCheque(int row, qint64 chequeId = 0);
+    void goToRow(int row);
+    qint64 currentChequeId() const;
+
+    TemplateTitleModel *m_model = nullptr;
+    QWidget *m_canvas = nullptr;
+    bool m_moving = false; // the current row is being set from here
+    qint64 CheckkCode = 0;
+    QString ImagePath;
+    QString ChequeTitle;
 };
+
+// Shows the template list for the cheque `code`; returns when it closes.
+void ShowTemplateList(qint64 code);

@@ -73,9 +73,18 @@ void ReportLabel::setTextAlignment(TextAlignment alignment)
     update();
 }
 
+void ReportLabel::setBackground(const QColor &color)
+{
+    m_background = color;
+    setAttribute(Qt::WA_TranslucentBackground, !color.isValid());
+    update();
+}
+
 void ReportLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (m_background.isValid())
+        painter.fillRect(rect(), m_background);
     DrawLabelText(painter, rect(), m_text, m_font, m_color, readsRightToLeft());
 }
 
@@ -84,7 +93,7 @@ void DrawLabelText(QPainter &painter, const QRectF &box, const QString &text, co
 {
     painter.setFont(font);
     painter.setPen(color);
-    QTextOption option(Qt::AlignTop | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft));
+    QTextOption option(Qt::AlignTop | Qt::AlignAbsolute | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft));
     option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     option.setWrapMode(QTextOption::NoWrap);
     painter.drawText(box, text, option);

@@ -29,6 +29,9 @@ public:
     void setBidiMode(BidiMode mode);
     TextAlignment textAlignment() const { return m_alignment; }
     void setTextAlignment(TextAlignment alignment);
+    // Transparent unless a background colour is given.
+    QColor background() const { return m_background; }
+    void setBackground(const QColor &color);
 
     bool keepsRightEdge() const;
     bool readsRightToLeft() const { return m_bidi != BidiMode::LeftToRight; }
@@ -44,10 +47,12 @@ private:
     QString m_text;
     QFont m_font;
     QColor m_color = Qt::black;
+    QColor m_background;
     BidiMode m_bidi = BidiMode::LeftToRight;
     TextAlignment m_alignment = TextAlignment::Left;
 };
 
-// Draws a label's text into its box, on screen or on paper alike.
+// Draws a label's text into its box on screen, from the box's right edge when
+// it reads right to left and from its left edge otherwise.
 void DrawLabelText(QPainter &painter, const QRectF &box, const QString &text, const QFont &font,
                    const QColor &color, bool rightToLeft);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageLayout>
 #include <QWidget>
 
 #include <array>
@@ -31,6 +32,9 @@ public:
     int zoom() const { return m_zoom; }
     void setZoom(int percent);
     double ppi() const { return m_ppi; }
+    // How the page is handed to the printer; the width and length stay as set.
+    QPageLayout::Orientation orientation() const { return m_orientation; }
+    void setOrientation(QPageLayout::Orientation orientation) { m_orientation = orientation; }
 
     // The box less its one-pixel frame.
     QRect clientRect() const { return rect().adjusted(1, 1, -1, -1); }
@@ -51,4 +55,5 @@ private:
     std::array<double, 7> m_values{};
     int m_zoom = 100;
     double m_ppi = 96;
+    QPageLayout::Orientation m_orientation = QPageLayout::Portrait;
 };

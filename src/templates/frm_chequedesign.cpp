@@ -2,6 +2,8 @@
 
 #include "app/forms.h"
 #include "print/frm_designedchequelist.h"
+#include "print/frm_printcheque.h"
+#include "print/printjob.h"
 #include "report/picturebox.h"
 #include "report/reportlabel.h"
 #include "report/reportpage.h"
@@ -59,6 +61,30 @@ QLabel *label(QWidget *parent, const QString &caption, QRect at)
 }
 
 } // namespace
+
+ItemLabels CreateItemLabels(ReportPage *page)
+{
+    const QFont pageFont = PixelFont(u"Arial"_s, 13);
+    const auto item = [&](const QString &name, int left, int top, const QString &text, BidiMode bidi) {
+        auto *l = new ReportLabel(page);
+        l->setObjectName(name);
+        l->setLabelFont(pageFont);
+        l->setBidiMode(bidi);
+        l->setText(text);
+        l->move(left, top);
+        l->setCursor(Qt::PointingHandCursor);
+        return l;
+    };
+    // In their layer order, the last on top.
+    ItemLabels labels;
+    labels.DigitDate = item(u"lbl_DigitDate"_s, 336, 18, u"**/**/**"_s, BidiMode::LeftToRight);
+    labels.AlphaDate = item(u"lbl_AlphaDate"_s, 286, 37, u"********تاریخ به حروف"_s, BidiMode::RightToLeft);
+    labels.DigitAmount = item(u"lbl_DigitAmount"_s, 43, 70, u"***,***,*** مبلغ به عدد"_s, BidiMode::LeftToRight);
+    labels.AlphaAmount = item(u"lbl_AlphaAmount"_s, 81, 95, u"مبلغ حروفی ******************************************"_s, BidiMode::RightToLeft);
+    labels.Payment = item(u"lbl_Payment"_s, 145, 131, u"در وجه*********************************************"_s, BidiMode::RightToLeft);
+    labels.AlphaAmountToman = item(u"lbl_AlphaAmountToman"_s, 30, 175, u"مبلغ حروفی *******************************************(تومان)"_s, BidiMode::RightToLeft);
+    return labels;
+}
 
 Tfrm_ChequeDesign::Tfrm_ChequeDesign(Connection &connection, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -163,6 +189,7 @@ void Tfrm_ChequeDesign::buildSettings()
     connect(chk_Payment, &QCheckBox::toggled, this, &Tfrm_ChequeDesign::chk_PaymentClick);
     connect(BitBtn1, &QPushButton::clicked, this, &Tfrm_ChequeDesign::BitBtn1Click);
     connect(BitBtn7, &QPushButton::clicked, this, &Tfrm_ChequeDesign::SaveCheque);
+    connect(BitBtn9, &QPushButton::clicked, this, &Tfrm_ChequeDesign::BitBtn9Click);
     connect(edt_Date, &MaskedEdit::keyDown, this, [this](int key) {
         LineEditBox edit(edt_Date);
         HandleDateKey(edit, key);
@@ -204,25 +231,15 @@ void Tfrm_ChequeDesign::buildSurface()
     Img_Cheque->setGeometry(0, 0, DQR->width(), DQR->height());
     Img_Cheque->installEventFilter(this);
 
-    const QFont pageFont = PixelFont(u"Arial"_s, 13);
-    const auto item = [&](const QString &name, int left, int top, const QString &text, BidiMode bidi) {
-        auto *l = new ReportLabel(DQR);
-        l->setObjectName(name);
-        l->setLabelFont(pageFont);
-        l->setBidiMode(bidi);
-        l->setText(text);
-        l->move(left, top);
-        l->setCursor(Qt::PointingHandCursor);
+    const ItemLabels labels = CreateItemLabels(DQR);
+    lbl_DigitDate = labels.DigitDate;
+    lbl_AlphaDate = labels.AlphaDate;
+    lbl_DigitAmount = labels.DigitAmount;
+    lbl_AlphaAmount = labels.AlphaAmount;
+    lbl_Payment = labels.Payment;
+    lbl_AlphaAmountToman = labels.AlphaAmountToman;
+    for (ReportLabel *l : {lbl_DigitDate, lbl_AlphaDate, lbl_DigitAmount, lbl_AlphaAmount, lbl_Payment, lbl_AlphaAmountToman})
         l->installEventFilter(this);
-        return l;
-    };
-    // In their layer order, the last on top.
-    lbl_DigitDate = item(u"lbl_DigitDate"_s, 336, 18, u"**/**/**"_s, BidiMode::LeftToRight);
-    lbl_AlphaDate = item(u"lbl_AlphaDate"_s, 286, 37, u"********تاریخ به حروف"_s, BidiMode::RightToLeft);
-    lbl_DigitAmount = item(u"lbl_DigitAmount"_s, 43, 70, u"***,***,*** مبلغ به عدد"_s, BidiMode::LeftToRight);
-    lbl_AlphaAmount = item(u"lbl_AlphaAmount"_s, 81, 95, u"مبلغ حروفی ******************************************"_s, BidiMode::RightToLeft);
-    lbl_Payment = item(u"lbl_Payment"_s, 145, 131, u"در وجه*********************************************"_s, BidiMode::RightToLeft);
-    lbl_AlphaAmountToman = item(u"lbl_AlphaAmountToman"_s, 30, 175, u"مبلغ حروفی *******************************************(تومان)"_s, BidiMode::RightToLeft);
     m_items = {{
         {lbl_DigitDate, chk_DigitDate, kWindowText},
         {lbl_AlphaDate, chk_AlphaDate, kWindowText},
@@ -347,6 +364,11 @@ void Tfrm_ChequeDesign::BitBtn1Click()
 
 // --- sample values ---------------------------------------------------------
 
+QString DigitAmountCaption(const QString &groupedAmount)
+{
+    return u"×"_s + groupedAmount + u"/"_s + u"ــــ"_s;
+}
+
 void Tfrm_ChequeDesign::edt_DateChange()
 {
     const QString text = edt_Date->text();
@@ -358,7 +380,7 @@ void Tfrm_ChequeDesign::edt_DateChange()
 void Tfrm_ChequeDesign::edt_MoneyChange()
 {
     const QString text = edt_Money->text();
-    lbl_DigitAmount->setText(u"×"_s + text + u"/"_s + u"ــــ"_s);
+    lbl_DigitAmount->setText(DigitAmountCaption(text));
     if (!text.isEmpty()) {
         lbl_AlphaAmount->setText(AmountToRialWords(text));
         lbl_AlphaAmountToman->setText(AmountToTomanWords(text));
@@ -368,6 +390,11 @@ void Tfrm_ChequeDesign::edt_MoneyChange()
 void Tfrm_ChequeDesign::edt_paymentChange()
 {
     lbl_Payment->setText(edt_payment->text());
+}
+
+void Tfrm_ChequeDesign::BitBtn9Click()
+{
+    PrintDesignedPage(*this, *frm_PrintCheque);
 }
 
 // --- the mouse -------------------------------------------------------------
@@ -413,6 +440,26 @@ bool Tfrm_ChequeDesign::eventFilter(QObject *watched, QEvent *event)
 
 // --- storage ---------------------------------------------------------------
 
+int LoadItemIntoLabel(ReportLabel *label, const Query &q)
+{
+    const BidiMode bidi = DecodeBidiMode(int(q.asInteger(u"ItemBidiMode"_s)));
+    label->setBidiMode(bidi);
+    label->setTextAlignment(DecodeAlignment(int(q.asInteger(u"ItemAlignment"_s))));
+    label->setText(q.asString(u"ItemCaption"_s));
+    label->move(int(q.asInteger(u"ItemLeft"_s)), int(q.asInteger(u"ItemTop"_s)));
+    QFont font(q.asString(u"ItemFontName"_s));
+    ApplyFontStyle(font, int(q.asInteger(u"ItemFontStyle"_s)));
+    if (const int size = int(q.asInteger(u"ItemFontSize"_s)); size > 0)
+        font.setPointSize(size);
+    label->setLabelFont(font);
+    const int colorCode = int(q.asInteger(u"ItemFontColor"_s));
+    label->setColor(DecodeColor(colorCode));
+    // A right-to-left item ends with its right edge where it was saved.
+    if (bidi == BidiMode::RightToLeft)
+        label->move(int(q.asInteger(u"ItemRight"_s)) - label->width(), label->y());
+    return colorCode;
+}
+
 void Tfrm_ChequeDesign::LoadCheque(qint64 chequeId)
 {
     try {
@@ -445,21 +492,7 @@ void Tfrm_ChequeDesign::LoadCheque(qint64 chequeId)
                 continue;
             Item &item = m_items[i];
             item.check->setChecked(q.asInteger(u"ItemVisibility"_s) == 1);
-            const BidiMode bidi = DecodeBidiMode(int(q.asInteger(u"ItemBidiMode"_s)));
-            item.label->setBidiMode(bidi);
-            item.label->setTextAlignment(DecodeAlignment(int(q.asInteger(u"ItemAlignment"_s))));
-            item.label->setText(q.asString(u"ItemCaption"_s));
-            item.label->move(int(q.asInteger(u"ItemLeft"_s)), int(q.asInteger(u"ItemTop"_s)));
-            QFont font(q.asString(u"ItemFontName"_s));
-            ApplyFontStyle(font, int(q.asInteger(u"ItemFontStyle"_s)));
-            if (const int size = int(q.asInteger(u"ItemFontSize"_s)); size > 0)
-                font.setPointSize(size);
-            item.label->setLabelFont(font);
-            item.colorCode = int(q.asInteger(u"ItemFontColor"_s));
-            item.label->setColor(DecodeColor(item.colorCode));
-            // A right-to-left item ends with its right edge where it was saved.
-            if (bidi == BidiMode::RightToLeft)
-                item.label->move(int(q.asInteger(u"ItemRight"_s)) - item.label->width(), item.label->y());
+            item.colorCode = LoadItemIntoLabel(item.label, q);
         }
     } catch (const AppError &) {
         // What was set stays; the load ends here without a word.

@@ -19,6 +19,28 @@ class ReportLabel;
 class ReportPage;
 class SpinEdit;
 
+// The text of the amount in digits, framed so that nothing can be written
+// before or after it.
+QString DigitAmountCaption(const QString &groupedAmount);
+
+// The six item labels of a template on a page, with their placeholder
+// captions, places and reading directions.
+struct ItemLabels
+{
+    ReportLabel *DigitDate;
+    ReportLabel *AlphaDate;
+    ReportLabel *DigitAmount;
+    ReportLabel *AlphaAmount;
+    ReportLabel *Payment;
+    ReportLabel *AlphaAmountToman;
+};
+ItemLabels CreateItemLabels(ReportPage *page);
+
+// Sets a label from a stored item row of `q` the way a template loads:
+// reading direction, alignment, caption, place, font, colour, and a
+// right-to-left item placed by its right edge. Returns the colour's code.
+int LoadItemIntoLabel(ReportLabel *label, const Query &q);
+
 // The template designer: the cheque picture and size, the orientation in the
 // printer, the six items switched on and off, their fonts, sample values that
 // fill them, and their places, dragged over the picture. It also serves the
@@ -80,6 +102,11 @@ public:
     void edt_LengthChange();
     void cmb_pageChange();
     void CenterChequePage();
+    // The sample fields' handlers; the print job runs them by hand.
+    void edt_DateChange();
+    void edt_MoneyChange();
+    void edt_paymentChange();
+    void BitBtn9Click();
 
     QString chequeTitle() const { return ChequeTitle; }
     QString imagePath() const { return ImagePath; }
@@ -101,9 +128,6 @@ private:
     void chk_DateClick();
     void chk_AmountClick();
     void chk_PaymentClick();
-    void edt_DateChange();
-    void edt_MoneyChange();
-    void edt_paymentChange();
     void scbResize();
     int itemIndex(const QString &itemName) const;
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+class Query;
+class Tfrm_ChequeDesign;
+class Tfrm_PrintCheque;
+
+// The statement that reads one cheque of the accounting package by its code.
+QString ChequeByCodeStatement(qint64 code);
+
+// A field of the query's current row, NULL when there is none: a code that
+// matches no cheque reads as an empty cheque.
+QVariant FieldOrNull(const Query &query, const QString &field);
+
+// The cheque's amount grouped in threes with ",", as it goes onto the cheque.
+// Throws AppError for an amount the wording refuses (negative, fractional,
+// too long to be worded), so that no cheque is printed with a wrong amount.
+QString GroupedChequeAmount(const QVariant &mablaghch);
+
+// Fills the template `chequeId` with the cheque `code` on the designer and
+// prints its six texts on a page of the template's size.
+void PrintChequeWithTemplate(qint64 chequeId, qint64 code);
+
+// Prints the designer's six labels as they stand, on a page of the designer's
+// size and orientation. False when nothing was printed (no printer).
+bool PrintDesignedPage(const Tfrm_ChequeDesign &design, Tfrm_PrintCheque &print);
