@@ -44,7 +44,9 @@ Tfrm_PrintCheque::Tfrm_PrintCheque(QWidget *parent)
 
 bool Tfrm_PrintCheque::Print()
 {
-    if (!m_outputFile.isEmpty())
-        return PrintReportToPdf(*QR, m_outputFile);
-    return PrintReportToDefaultPrinter(*QR);
+    const bool printed = m_outputFile.isEmpty() ? PrintReportToDefaultPrinter(*QR)
+                                                : PrintReportToPdf(*QR, m_outputFile);
+    if (printed)
+        ++m_printed;
+    return printed;
 }

@@ -28,7 +28,10 @@ public:
     bool Print();
     void setOutputFile(const QString &pdfFile) { m_outputFile = pdfFile; }
     QString outputFile() const { return m_outputFile; }
+    // Pages handed over since start-up.
+    int pagesPrinted() const { return m_printed; }
 
 private:
     QString m_outputFile;
+    int m_printed = 0;
 };

@@ -1,6 +1,11 @@
 #include "report/reportlabel.h"
 #include "report/reportpage.h"
+#include "report/reportprinter.h"
+#include "ui/formstyle.h"
 
+#include "../print/printfixture.h"
+
+#include <QLabel>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -16,6 +21,10 @@ private Q_SLOTS:
     void labelKeepsItsAnchor_data();
     void labelKeepsItsAnchor();
     void emptyTextIsOneBlank();
+    void paperKeepsTheAnchorEdge_data();
+    void paperKeepsTheAnchorEdge();
+    void pixelFontsPrintAtTheirScreenSize();
+    void hiddenLabelsAndPicturesStayOffPaper();
 };
 
 void TestReport::pageBox_data()
@@ -118,6 +127,89 @@ void TestReport::emptyTextIsOneBlank()
     label.setText(QString());
     QCOMPARE(label.size(), ReportLabel::TextExtent(u" "_s, label.labelFont(), &label));
     QVERIFY(label.width() > 0);
+}
+
+void TestReport::paperKeepsTheAnchorEdge_data()
+{
+    QTest::addColumn<int>("bidi");
+    QTest::addColumn<bool>("fromRight");
+    QTest::newRow("left to right, left edge") << int(BidiMode::LeftToRight) << false;
+    QTest::newRow("right to left, right edge") << int(BidiMode::RightToLeft) << true;
+}
+
+void TestReport::paperKeepsTheAnchorEdge()
+{
+    QFETCH(int, bidi);
+    QFETCH(bool, fromRight);
+    QTemporaryDir dir;
+    ReportPage page;
+    page.setPageValue(ReportPage::Width, 120);
+    page.setPageValue(ReportPage::Length, 60);
+    ReportLabel label(&page);
+    label.setBidiMode(BidiMode(bidi));
+    label.setLabelFont(QFont(u"DejaVu Sans"_s, 12));
+    label.setText(u"Anchor"_s);
+    // A box much wider than its text, as a printer's wider or narrower
+    // glyphs would make it: the text must still hold the anchor edge.
+    label.setGeometry(100, 40, label.width() + 150, label.height());
+    const QString file = dir.filePath(u"page.pdf"_s);
+    QVERIFY(PrintReportToPdf(page, file));
+    const QList<PdfPage> pages = ReadPdf(file);
+    QCOMPARE(pages.size(), 1);
+    const QList<PdfWord> line = WordsAt(pages.first(), 40 * page.millimetresPerPixel());
+    QCOMPARE(LineText(line, false), u"Anchor"_s);
+    const double edge = fromRight ? RightMm(line) : LeftMm(line);
+    const double expected = (fromRight ? label.x() + label.width() : label.x()) * page.millimetresPerPixel();
+    QVERIFY2(std::abs(edge - expected) < 0.3, qPrintable(QString::number(edge - expected)));
+}
+
+void TestReport::pixelFontsPrintAtTheirScreenSize()
+{
+    QTemporaryDir dir;
+    ReportPage page;
+    page.setPageValue(ReportPage::Width, 120);
+    page.setPageValue(ReportPage::Length, 60);
+    ReportLabel points(&page);
+    points.setLabelFont(QFont(u"DejaVu Sans"_s, 12));
+    points.setText(u"Size"_s);
+    points.move(10, 10);
+    ReportLabel pixels(&page);
+    pixels.setLabelFont(PixelFont(u"DejaVu Sans"_s, 16)); // 12 points at 96 pixels an inch
+    pixels.setText(u"Size"_s);
+    pixels.move(10, 100);
+    const QString file = dir.filePath(u"page.pdf"_s);
+    QVERIFY(PrintReportToPdf(page, file));
+    const PdfPage printed = ReadPdf(file).value(0);
+    const QList<PdfWord> a = WordsAt(printed, 10 * page.millimetresPerPixel());
+    const QList<PdfWord> b = WordsAt(printed, 100 * page.millimetresPerPixel());
+    QCOMPARE(a.size(), 1);
+    QCOMPARE(b.size(), 1);
+    QVERIFY(a.first().box.width() > 20); // points: a real 12-point word
+    QVERIFY(std::abs(a.first().box.width() - b.first().box.width()) < 0.5);
+    QVERIFY(std::abs(a.first().box.height() - b.first().box.height()) < 0.5);
+}
+
+void TestReport::hiddenLabelsAndPicturesStayOffPaper()
+{
+    QTemporaryDir dir;
+    ReportPage page;
+    page.setPageValue(ReportPage::Width, 120);
+    page.setPageValue(ReportPage::Length, 60);
+    auto *picture = new QLabel(&page);
+    picture->setText(u"picture"_s);
+    picture->setGeometry(0, 0, 200, 40);
+    ReportLabel shown(&page);
+    shown.setText(u"shown"_s);
+    shown.move(10, 60);
+    ReportLabel hidden(&page);
+    hidden.setText(u"hidden"_s);
+    hidden.move(10, 120);
+    hidden.hide();
+    const QString file = dir.filePath(u"page.pdf"_s);
+    QVERIFY(PrintReportToPdf(page, file));
+    const PdfPage printed = ReadPdf(file).value(0);
+    QCOMPARE(printed.words.size(), 1);
+    QCOMPARE(printed.words.first().text, u"shown"_s);
 }
 
 QTEST_MAIN(TestReport)
