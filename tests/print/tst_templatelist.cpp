@@ -1,0 +1,462 @@
+#include "app/application.h"
+#include "app/forms.h"
+#include "browse/chequelistmodel.h"
+#include "browse/frm_main.h"
+#include "print/frm_designedchequelist.h"
+#include "print/frm_printcheque.h"
+#include "report/reportlabel.h"
+#include "report/reportpage.h"
+#include "templates/frm_chequedesign.h"
+#include "ui/frm_dlg.h"
+#include "wording/amounts.h"
+#include "wording/dates.h"
+
+#include "printfixture.h"
+
+#include <QCursor>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Runs `act` inside the template list once it is shown for `code`, then
+// closes it; returns when ShowTemplateList does.
+void WithTemplateList(qint64 code, const std::function<void()> &act)
+{
+    onNextModal([act](QWidget *) {
+        act();
+        QTest::mouseClick(frm_DesignedChequeList->btn_Cancel, Qt::LeftButton);
+    }, u"frm_DesignedChequeList"_s);
+    ShowTemplateList(code);
+}
+
+// Closes every window of the given name that opens while it lives, and
+// counts them: a check that a window does not open cannot hang the test.
+class WindowWatch
+{
+public:
+    explicit WindowWatch(const QString &objectName)
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this, objectName] {
+            for (QWidget *window : QApplication::topLevelWidgets()) {
+                if (window->objectName() == objectName && window->isVisible()) {
+                    ++m_opened;
+                    window->close();
+                }
+            }
+        });
+        m_timer.start(10);
+    }
+    int opened() const { return m_opened; }
+
+private:
+    QTimer m_timer;
+    int m_opened = 0;
+};
+
+} // namespace
+
+class TestTemplateList : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void statementsInTsql();
+    void withoutChequeNoPrintingAndNoPreview();
+    void onlyTheBuiltInTemplate();
+    void previewFollowsTheCurrentRow();
+    void previewOfAnOddDateShowsOnlyItsDigits();
+    void movesReturnTheOrder();
+    void templateWithoutListPositionNeverMoves();
+    void deleteAsksAndNoKeepsIt();
+    void failedDeleteChangesNothing();
+    void newStartsFromTheBuiltInTemplate();
+    void spaceOnThePrintButtonPrintsOnce();
+    void activationMovesThePointerOntoPrint();
+
+    void mainPrintWithoutConnection();
+    void mainPrintPassesTheSelectedCheque_data();
+    void mainPrintPassesTheSelectedCheque();
+    void mainPrintWithAnEmptyList();
+    void mainPrintWithAClosedList();
+
+private:
+    QString db() const { return m_folder->fallbackDatabase(); }
+    QStringList titles() const;
+    QString currentTitle() const;
+
+    QStringList m_reports;
+    QStringList m_statements;
+    std::unique_ptr<ProgramFolder> m_folder;
+};
+
+void TestTemplateList::init()
+{
+    m_reports.clear();
+    m_statements.clear();
+    SetErrorReporter([this](const QString &message) { m_reports << message; });
+    m_folder = std::make_unique<ProgramFolder>();
+    WriteSampleDatabase(db(), 5);
+    CreateForms({m_folder->exeDir, m_folder->parentDir});
+    QVERIFY(frm_main->Con.isOpen());
+    frm_main->Con.setStatementLog([this](const QString &text) { m_statements << text; });
+    frm_PrintCheque->setOutputFile(m_folder->exeDir + u"out.pdf"_s);
+}
+
+void TestTemplateList::cleanup()
+{
+    DestroyForms();
+    SetErrorReporter({});
+    m_folder.reset();
+}
+
+QStringList TestTemplateList::titles() const
+{
+    QStringList list;
+    const QAbstractItemModel *model = frm_DesignedChequeList->DBGrid1->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        list << model->index(row, 0).data().toString();
+    return list;
+}
+
+QString TestTemplateList::currentTitle() const
+{
+    return frm_DesignedChequeList->DBGrid1->currentIndex().data().toString();
+}
+
+void TestTemplateList::statementsInTsql()
+{
+    QCOMPARE(TemplateListStatement(),
+             (QStringList{u"Select * from [Cheque]"_s, u"where [ChID]<>1"_s, u"order by [ShowOrder]"_s}));
+    QCOMPARE(NeighbourTemplateStatement(true, 4),
+             (QStringList{u"Select * from Cheque where [ShowOrder]="_s,
+                          u" (Select Min([ShowOrder]) from [Cheque] where [ShowOrder]>4)"_s}));
+    QCOMPARE(NeighbourTemplateStatement(false, 4),
+             (QStringList{u"Select * from Cheque where [ShowOrder]="_s,
+                          u" (Select Max([ShowOrder]) from [Cheque] where [ShowOrder]<4)"_s}));
+    QCOMPARE(SetShowOrderStatement(3, 7), (QStringList{u"Update [Cheque] Set [ShowOrder]=3"_s, u"where [ChID]=7"_s}));
+    QCOMPARE(DeleteTemplateItemsStatement(7), u"Delete from [ChequeItems] where ChID=7"_s);
+    QCOMPARE(DeleteTemplateStatement(7), u"Delete from [Cheque] where ChID=7"_s);
+}
+
+void TestTemplateList::withoutChequeNoPrintingAndNoPreview()
+{
+    const QString placeholder = frm_DesignedChequeList->lbl_DigitDate->text();
+    bool print = true, edit = false, del = false, moves = false, fresh = false;
+    WithTemplateList(0, [&] {
+        auto *list = frm_DesignedChequeList;
+        print = list->btn_Print->isEnabled();
+        edit = list->btn_Edit->isEnabled();
+        del = list->btn_Del->isEnabled();
+        list->DBGrid1->setCurrentIndex(list->DBGrid1->model()->index(2, 0));
+        moves = list->btn_GoUp->isEnabled() && list->btn_goDown->isEnabled();
+        fresh = list->btn_New->isEnabled();
+    });
+    QVERIFY(!print);
+    QVERIFY(edit && del && moves && fresh);
+    QCOMPARE(frm_DesignedChequeList->lbl_DigitDate->text(), placeholder);
+    for (const QString &statement : std::as_const(m_statements)) {
+        QVERIFY2(!statement.contains(u"[checkk]"_s), qPrintable(statement));
+        QVERIFY2(!statement.startsWith(u"Select * from [Cheque] where [ChID]="_s), qPrintable(statement));
+    }
+}
+
+void TestTemplateList::onlyTheBuiltInTemplate()
+{
+    sqliteExec(db(), {u"delete from ChequeItems where ChID<>1"_s, u"delete from Cheque where ChID<>1"_s});
+    frm_DesignedChequeList->RefreshTemplates();
+    int rows = -1;
+    QList<bool> enabled;
+    WithTemplateList(1, [&] {
+        auto *list = frm_DesignedChequeList;
+        rows = list->DBGrid1->model()->rowCount();
+        for (QPushButton *b : {list->btn_Edit, list->btn_Del, list->btn_Print, list->btn_GoUp, list->btn_goDown, list->btn_New})
+            enabled << b->isEnabled();
+    });
+    QCOMPARE(rows, 0);
+    QCOMPARE(enabled, (QList<bool>{false, false, false, false, false, true}));
+}
+
+void TestTemplateList::previewFollowsTheCurrentRow()
+{
+    const QVariantList ids = sqliteColumn(db(), u"select ChID from Cheque where ChID<>1 order by ShowOrder"_s);
+    QCOMPARE(ids.size(), 3);
+    sqliteExec(db(), {u"update checkk set tarikh='1402/01/15', mablaghch=1500000 where code=2"_s});
+    QStringList seen;
+    WithTemplateList(2, [&] {
+        auto *list = frm_DesignedChequeList;
+        for (int row : {2, 0, 1}) {
+            list->DBGrid1->setCurrentIndex(list->DBGrid1->model()->index(row, 0));
+            seen << u"%1 %2x%3 %4"_s.arg(list->chequeTitle())
+                        .arg(list->DQR->pageValue(ReportPage::Width))
+                        .arg(list->DQR->pageValue(ReportPage::Length))
+                        .arg(list->lbl_AlphaAmount->text());
+        }
+    });
+    QStringList expected;
+    for (int row : {2, 0, 1}) {
+        const QString where = u" from Cheque where ChID=%1"_s.arg(ids[row].toLongLong());
+        expected << u"%1 %2x%3 %4"_s.arg(sqliteColumn(db(), u"select Title"_s + where).value(0).toString())
+                        .arg(sqliteColumn(db(), u"select ImageWidth"_s + where).value(0).toInt())
+                        .arg(sqliteColumn(db(), u"select ImageHeight"_s + where).value(0).toInt())
+                        .arg(AmountToRialWords(u"1,500,000"_s));
+    }
+    QCOMPARE(seen, expected);
+    QVERIFY(m_reports.isEmpty());
+}
+
+void TestTemplateList::previewOfAnOddDateShowsOnlyItsDigits()
+{
+    const qint64 code = AddCheque(db(), u"1403/7/5"_s, 2500000, u"payee"_s);
+    const qint64 first = sqliteColumn(db(), u"select ChID from Cheque where ChID<>1 order by ShowOrder"_s).value(0).toLongLong();
+    const auto caption = [this, first](const QString &item) {
+        return sqliteColumn(db(), u"select ItemCaption from ChequeItems where ChID=%1 and ItemName='%2'"_s.arg(first).arg(item))
+            .value(0).toString();
+    };
+    QStringList shown;
+    WithTemplateList(code, [&] {
+        auto *l = frm_DesignedChequeList;
+        for (ReportLabel *label : {l->lbl_DigitDate, l->lbl_AlphaDate, l->lbl_DigitAmount, l->lbl_AlphaAmount,
+                                   l->lbl_AlphaAmountToman, l->lbl_Payment})
+            shown << label->text();
+    });
+    QCOMPARE(shown, (QStringList{u"1403/7/5"_s, caption(u"AlphaDate"_s), caption(u"DigitAmount"_s),
+                                 caption(u"AlphaAmount"_s), caption(u"AlphaAmountToman"_s), caption(u"Payment"_s)}));
+    QVERIFY(m_reports.isEmpty());
+}
+
+void TestTemplateList::movesReturnTheOrder()
+{
+    const QStringList start = titles();
+    QCOMPARE(start.size(), 3);
+    const QString a = start[0], b = start[1], c = start[2];
+    QStringList steps;
+    WithTemplateList(1, [&] {
+        auto *list = frm_DesignedChequeList;
+        list->DBGrid1->setCurrentIndex(list->DBGrid1->model()->index(0, 0));
+        for (QPushButton *button : {list->btn_goDown, list->btn_goDown, list->btn_goDown, list->btn_GoUp,
+                                    list->btn_GoUp, list->btn_GoUp}) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            steps << titles().join(u',') + u'|' + currentTitle();
+        }
+    });
+    const auto at = [](const QStringList &order, const QString &current) { return order.join(u',') + u'|' + current; };
+    QCOMPARE(steps, (QStringList{at({b, a, c}, a), at({b, c, a}, a), at({b, c, a}, a), at({b, a, c}, a),
+                                 at({a, b, c}, a), at({a, b, c}, a)}));
+    QCOMPARE(sqliteColumn(db(), u"select ShowOrder from Cheque where ChID<>1 order by ShowOrder"_s),
+             (QVariantList{1, 2, 3}));
+    QVERIFY(m_statements.contains(u"Select * from Cheque where [ShowOrder]=\r\n (Select Min([ShowOrder]) from [Cheque] where [ShowOrder]>1)"_s));
+    QVERIFY(m_reports.isEmpty());
+}
+
+void TestTemplateList::templateWithoutListPositionNeverMoves()
+{
+    const QStringList start = titles();
+    sqliteExec(db(), {u"update Cheque set ShowOrder=NULL where Title='%1'"_s.arg(start[1])});
+    frm_DesignedChequeList->RefreshTemplates();
+    const QStringList order = titles(); // the one without a place comes first
+    QCOMPARE(order, (QStringList{start[1], start[0], start[2]}));
+    QStringList steps;
+    WithTemplateList(1, [&] {
+        auto *list = frm_DesignedChequeList;
+        const auto select = [list](int row) { list->DBGrid1->setCurrentIndex(list->DBGrid1->model()->index(row, 0)); };
+        select(0);
+        QTest::mouseClick(list->btn_goDown, Qt::LeftButton);
+        QTest::mouseClick(list->btn_GoUp, Qt::LeftButton);
+        steps << titles().join(u',') + u'|' + currentTitle();
+        select(1); // the first with a place: nothing above it to exchange with
+        QTest::mouseClick(list->btn_GoUp, Qt::LeftButton);
+        steps << titles().join(u',') + u'|' + currentTitle();
+    });
+    QCOMPARE(steps, (QStringList{order.join(u',') + u'|' + start[1], order.join(u',') + u'|' + start[0]}));
+    QCOMPARE(sqliteColumn(db(), u"select ShowOrder is null from Cheque where Title='%1'"_s.arg(start[1])).value(0).toInt(), 1);
+}
+
+void TestTemplateList::deleteAsksAndNoKeepsIt()
+{
+    const QStringList start = titles();
+    const qint64 id = sqliteColumn(db(), u"select ChID from Cheque where Title='%1'"_s.arg(start[1])).value(0).toLongLong();
+    QString asked;
+    QStringList afterNo, afterYes;
+    QString currentAfterYes;
+    WithTemplateList(1, [&] {
+        auto *list = frm_DesignedChequeList;
+        list->DBGrid1->setCurrentIndex(list->DBGrid1->model()->index(1, 0));
+        onNextModal([&](QWidget *dialog) {
+            asked = dialog->windowTitle() + u'|' + frm_Dlg->mem_message->toPlainText();
+            QTest::mouseClick(frm_Dlg->btn_cansel, Qt::LeftButton);
+        }, u"frm_Dlg"_s);
+        QTest::mouseClick(list->btn_Del, Qt::LeftButton);
+        afterNo = titles();
+        onNextModal([](QWidget *) { QTest::mouseClick(frm_Dlg->btn_ok, Qt::LeftButton); }, u"frm_Dlg"_s);
+        QTest::mouseClick(list->btn_Del, Qt::LeftButton);
+        afterYes = titles();
+        currentAfterYes = currentTitle();
+    });
+    QCOMPARE(asked, u"سؤال|آیا مایل به حذف هستید؟"_s);
+    QCOMPARE(afterNo, start);
+    QCOMPARE(afterYes, (QStringList{start[0], start[2]}));
+    QCOMPARE(currentAfterYes, start[0]);
+    QCOMPARE(sqliteColumn(db(), u"select count(*) from ChequeItems where ChID=%1"_s.arg(id)).value(0).toInt(), 0);
+    QCOMPARE(sqliteColumn(db(), u"select count(*) from Cheque where ChID=%1"_s.arg(id)).value(0).toInt(), 0);
+}
+
+void TestTemplateList::failedDeleteChangesNothing()
+{
+    sqliteExec(db(), {u"create trigger keep before delete on Cheque begin select raise(abort, 'kept'); end"_s});
+    const QStringList start = titles();
+    const QString items = u"select count(*) from ChequeItems"_s;
+    const int before = sqliteColumn(db(), items).value(0).toInt();
+    WithTemplateList(1, [&] {
+        onNextModal([](QWidget *) { QTest::mouseClick(frm_Dlg->btn_ok, Qt::LeftButton); }, u"frm_Dlg"_s);
+        QTest::mouseClick(frm_DesignedChequeList->btn_Del, Qt::LeftButton);
+    });
+    // The items' delete went through before the template's failed: rolled back.
+    QCOMPARE(sqliteColumn(db(), items).value(0).toInt(), before);
+    QCOMPARE(titles(), start);
+    QVERIFY(m_reports.isEmpty());
+}
+
+void TestTemplateList::newStartsFromTheBuiltInTemplate()
+{
+    const QString builtIn = sqliteColumn(db(), u"select Title from Cheque where ChID=1"_s).value(0).toString();
+    const QString added = u"added"_s;
+    QString designerTitle;
+    QStringList after;
+    QString current;
+    WithTemplateList(1, [&] {
+        onNextModal([&](QWidget *) {
+            designerTitle = frm_ChequeDesign->chequeTitle();
+            // Saved behind the designer's back, as another user might.
+            AddFixtureTemplate(db(), added, 120, 60, 0);
+            frm_ChequeDesign->close();
+        }, u"frm_ChequeDesign"_s);
+        QTest::mouseClick(frm_DesignedChequeList->btn_New, Qt::LeftButton);
+        after = titles();
+        current = currentTitle();
+    });
+    QCOMPARE(designerTitle, builtIn);
+    QCOMPARE(after.size(), 4);
+    QCOMPARE(after.last(), added);
+    QCOMPARE(current, added);
+}
+
+void TestTemplateList::spaceOnThePrintButtonPrintsOnce()
+{
+    int bySpace = -1, byClick = -1;
+    bool focused = false;
+    WithTemplateList(3, [&] {
+        auto *button = frm_DesignedChequeList->btn_Print;
+        QTRY_VERIFY(button->hasFocus());
+        focused = true;
+        const int before = frm_PrintCheque->pagesPrinted();
+        QTest::keyClick(button, Qt::Key_Space);
+        bySpace = frm_PrintCheque->pagesPrinted() - before;
+        QTest::mouseClick(button, Qt::LeftButton);
+        byClick = frm_PrintCheque->pagesPrinted() - before - bySpace;
+    });
+    QVERIFY(focused);
+    QCOMPARE(bySpace, 1);
+    QCOMPARE(byClick, 1);
+    QVERIFY(m_reports.isEmpty());
+}
+
+void TestTemplateList::activationMovesThePointerOntoPrint()
+{
+    QPoint expected, pointer;
+    WithTemplateList(3, [&] {
+        auto *l = frm_DesignedChequeList;
+        expected = QPoint(l->x() + l->GroupBox1->x() + l->Panel1->x() + l->btn_Print->x() + 40,
+                          l->y() + l->GroupBox1->y() + l->Panel1->y() + l->btn_Print->y() + 40);
+        QTRY_COMPARE(QCursor::pos(), expected);
+        pointer = QCursor::pos();
+    });
+    QCOMPARE(pointer, expected);
+}
+
+void TestTemplateList::mainPrintWithoutConnection()
+{
+    frm_main->Con.close();
+    WindowWatch list(u"frm_DesignedChequeList"_s);
+    QString said;
+    onNextModal([&said](QWidget *dialog) {
+        said = dialog->windowTitle() + u'|' + frm_Dlg->mem_message->toPlainText();
+        QTest::mouseClick(frm_Dlg->btn_ok, Qt::LeftButton);
+    }, u"frm_Dlg"_s);
+    QTest::mouseClick(frm_main->btn_Print, Qt::LeftButton);
+    QCOMPARE(said, u"خطا|ارتباط با پایگاه داده برقرار نمی باشد"_s);
+    QCOMPARE(list.opened(), 0);
+}
+
+void TestTemplateList::mainPrintPassesTheSelectedCheque_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("key"); // 0: a click on the print button
+    QTest::newRow("button, first row") << 0 << 0;
+    QTest::newRow("button, fourth row") << 3 << 0;
+    QTest::newRow("Enter in the grid") << 2 << int(Qt::Key_Return);
+    QTest::newRow("Space in the grid") << 4 << int(Qt::Key_Space);
+}
+
+void TestTemplateList::mainPrintPassesTheSelectedCheque()
+{
+    QFETCH(int, row);
+    QFETCH(int, key);
+    QTableView *grid = frm_main->DBGrid1;
+    grid->setCurrentIndex(grid->model()->index(row, 0));
+    qint64 code = -1;
+    onNextModal([&code](QWidget *) {
+        code = frm_DesignedChequeList->checkkCode();
+        QTest::mouseClick(frm_DesignedChequeList->btn_Cancel, Qt::LeftButton);
+    }, u"frm_DesignedChequeList"_s);
+    if (key == 0)
+        QTest::mouseClick(frm_main->btn_Print, Qt::LeftButton);
+    else
+        QTest::keyClick(grid, Qt::Key(key));
+    QCOMPARE(code, frm_main->Checkk.valueAt(row, frm_main->Checkk.fieldIndex(u"code"_s)).toLongLong());
+}
+
+void TestTemplateList::mainPrintWithAnEmptyList()
+{
+    sqliteExec(db(), {u"delete from checkk"_s});
+    frm_main->Checkk.close();
+    frm_main->Checkk.open();
+    frm_main->listModel()->reload();
+    qint64 code = -1;
+    bool printing = true;
+    onNextModal([&](QWidget *) {
+        code = frm_DesignedChequeList->checkkCode();
+        printing = frm_DesignedChequeList->btn_Print->isEnabled();
+        QTest::mouseClick(frm_DesignedChequeList->btn_Cancel, Qt::LeftButton);
+    }, u"frm_DesignedChequeList"_s);
+    QTest::keyClick(frm_main->DBGrid1, Qt::Key_Return);
+    QCOMPARE(code, 0);
+    QVERIFY(!printing);
+}
+
+void TestTemplateList::mainPrintWithAClosedList()
+{
+    frm_main->Checkk.close();
+    frm_main->listModel()->reload();
+    WindowWatch list(u"frm_DesignedChequeList"_s);
+    QTest::mouseClick(frm_main->btn_Print, Qt::LeftButton);
+    QCOMPARE(m_reports.size(), 1);
+    QCOMPARE(list.opened(), 0);
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("CUPS_SERVER", QByteArray("/nonexistent/cups.sock"));
+    ChequeApplication app(argc, argv);
+    TestTemplateList test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_templatelist.moc"
