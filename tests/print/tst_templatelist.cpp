@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTableView>
 
 using namespace Qt::Literals::StringLiterals;
@@ -80,6 +81,7 @@ private Q_SLOTS:
     void newStartsFromTheBuiltInTemplate();
     void spaceOnThePrintButtonPrintsOnce();
     void activationMovesThePointerOntoPrint();
+    void resizingFollowsTheAnchors();
 
     void mainPrintWithoutConnection();
     void mainPrintPassesTheSelectedCheque_data();
@@ -379,6 +381,30 @@ void TestTemplateList::activationMovesThePointerOntoPrint()
         pointer = QCursor::pos();
     });
     QCOMPARE(pointer, expected);
+}
+
+void TestTemplateList::resizingFollowsTheAnchors()
+{
+    QList<QRect> boxes;
+    QPoint page;
+    QSize scroll, pageSize;
+    WithTemplateList(3, [&] {
+        auto *l = frm_DesignedChequeList;
+        l->resize(1107, 626);
+        QApplication::processEvents();
+        boxes << l->GroupBox1->geometry() << l->Panel1->geometry() << l->Panel2->geometry()
+              << l->btn_Print->geometry();
+        page = l->DQR->pos();
+        scroll = l->scb->size();
+        pageSize = l->DQR->size();
+        l->resize(907, 426);
+    });
+    QCOMPARE(boxes[0], QRect(8, 8, 1091, 610));
+    QCOMPARE(boxes[1].width(), 215);
+    QCOMPARE(boxes[2], QRect(223, 15, 852, 582));
+    QCOMPARE(boxes[3], QRect(16, 239, 184, 42));
+    QCOMPARE(page, QPoint(std::max(0, scroll.width() / 2 - pageSize.width() / 2),
+                          std::max(0, scroll.height() / 2 - pageSize.height() / 2)));
 }
 
 void TestTemplateList::mainPrintWithoutConnection()
