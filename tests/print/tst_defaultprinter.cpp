@@ -25,21 +25,29 @@ private Q_SLOTS:
 
 namespace {
 
-// Where CUPS-PDF writes a user's pages, unless told otherwise.
-QString PrinterOutputFolder()
+// Where CUPS-PDF writes a user's pages: ~/PDF of the user's home in the
+// password file, which may not be $HOME (root in a CI container), unless
+// CUPS_PDF_OUT says otherwise.
+QStringList PrinterOutputFolders()
 {
     const QString given = qEnvironmentVariable("CUPS_PDF_OUT");
-    return given.isEmpty() ? QDir::homePath() + u"/PDF"_s : given;
+    if (!given.isEmpty())
+        return {given};
+    QStringList folders{QDir::homePath() + u"/PDF"_s, u"/root/PDF"_s};
+    folders.removeDuplicates();
+    return folders;
 }
 
-QStringList PdfsNewerThan(const QString &folder, const QDateTime &since)
+QStringList PdfsNewerThan(const QStringList &folders, const QDateTime &since)
 {
     QStringList found;
-    QDirIterator it(folder, {u"*.pdf"_s}, QDir::Files);
-    while (it.hasNext()) {
-        const QFileInfo file(it.next());
-        if (file.lastModified() >= since)
-            found << file.absoluteFilePath();
+    for (const QString &folder : folders) {
+        QDirIterator it(folder, {u"*.pdf"_s}, QDir::Files);
+        while (it.hasNext()) {
+            const QFileInfo file(it.next());
+            if (file.lastModified() >= since)
+                found << file.absoluteFilePath();
+        }
     }
     return found;
 }
@@ -68,11 +76,11 @@ void TestDefaultPrinter::chequeComesOutOfTheDefaultPrinter()
     QList<PdfPage> pages;
     for (int tries = 0; tries < 600 && pages.isEmpty(); ++tries) {
         QThread::msleep(100);
-        out = PdfsNewerThan(PrinterOutputFolder(), since);
+        out = PdfsNewerThan(PrinterOutputFolders(), since);
         if (out.size() == 1)
             pages = ReadPdf(out.first());
     }
-    QVERIFY2(out.size() == 1, qPrintable(u"pages in "_s + PrinterOutputFolder() + u": "_s + out.join(u", "_s)));
+    QVERIFY2(out.size() == 1, qPrintable(u"pages in "_s + PrinterOutputFolders().join(u", "_s) + u": "_s + out.join(u", "_s)));
     QCOMPARE(pages.size(), 1);
     // 120 x 60 mm, to the printer's rounding to whole points.
     QVERIFY2(std::abs(pages.first().size.width() / kPointsPerMm - 120) < 0.7
