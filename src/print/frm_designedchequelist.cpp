@@ -457,18 +457,7 @@ void Tfrm_DesignedChequeList::LoadPreviewCheque(qint64 chequeId)
 
 bool Tfrm_DesignedChequeList::LoadPreviewPicture(const QString &path)
 {
-    bool found = false;
-    if (!path.isEmpty() && QFileInfo::exists(path)) {
-        const QImage picture(path);
-        if (picture.isNull())
-            throw AppError(u"Cannot load the picture "_s + path);
-        Img_Cheque->setImage(picture);
-        found = true;
-    } else {
-        QImage blank(std::max(1, Img_Cheque->width()), std::max(1, Img_Cheque->height()), QImage::Format_RGB32);
-        blank.fill(Qt::white);
-        Img_Cheque->setImage(blank);
-    }
+    const bool found = Img_Cheque->loadOrBlank(path, Img_Cheque->size().expandedTo({1, 1}));
     Img_Cheque->setGeometry(DQR->clientRect());
     return found;
 }

@@ -12,6 +12,10 @@ public:
     explicit PictureBox(QWidget *parent = nullptr) : QWidget(parent) {}
 
     void setImage(const QImage &image);
+    // The picture in the file, when there is one; otherwise a white one of
+    // `blank` pixels. True when the file was found. Throws AppError for a
+    // file that is not a picture.
+    bool loadOrBlank(const QString &path, const QSize &blank);
     const QImage &image() const { return m_image; }
 
 protected:

@@ -501,20 +501,8 @@ void Tfrm_ChequeDesign::LoadCheque(qint64 chequeId)
 
 bool Tfrm_ChequeDesign::LoadChequePicture(const QString &path)
 {
-    bool loaded = false;
-    if (!path.isEmpty() && QFileInfo::exists(path)) {
-        const QImage picture(path);
-        if (picture.isNull())
-            throw AppError(u"Cannot load the picture "_s + path);
-        Img_Cheque->setImage(picture);
-        loaded = true;
-    } else {
-        // The millimetre numbers as pixel counts, as the blank stands in.
-        QImage blank(std::max(0, edt_Width->currentValue()), std::max(0, edt_Length->currentValue()),
-                     QImage::Format_RGB32);
-        blank.fill(Qt::white);
-        Img_Cheque->setImage(blank);
-    }
+    // The millimetre numbers as pixel counts, as the blank stands in.
+    const bool loaded = Img_Cheque->loadOrBlank(path, {edt_Width->currentValue(), edt_Length->currentValue()});
     Img_Cheque->move(0, 0);
     return loaded;
 }
