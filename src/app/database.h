@@ -84,6 +84,11 @@ public:
     void rollbackTrans();
 
     Dialect dialect() const { return m_target.dialect; }
+    // The database file when the connection goes to a SQLite file, else empty.
+    QString sqliteFile() const
+    {
+        return m_target.kind == ConnectionTarget::SqliteFile ? m_target.databaseName : QString();
+    }
 
     // Receives every statement, in order, exactly as it is sent.
     void setStatementLog(StatementLog log) { m_log = std::move(log); }

@@ -1,7 +1,7 @@
 #include "browse/chequelistmodel.h"
 
 #include "app/apperror.h"
-#include "app/database.h"
+#include "browse/chequelist.h"
 #include "wording/amounts.h"
 #include "wording/conversions.h"
 
@@ -19,7 +19,7 @@ QString AmountCellText(const QVariant &mablaghch)
     }
 }
 
-ChequeListModel::ChequeListModel(Query &list, QObject *parent)
+ChequeListModel::ChequeListModel(ChequeList &list, QObject *parent)
     : QAbstractTableModel(parent), m_list(list)
 {
 }

@@ -4,7 +4,7 @@
 
 #include <QAbstractTableModel>
 
-class Query;
+class ChequeList;
 
 // The grid's view of the cheque list: one row per fetched cheque, the
 // columns of the layout, and the computed amount in groups of three.
@@ -13,7 +13,7 @@ class ChequeListModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    explicit ChequeListModel(Query &list, QObject *parent = nullptr);
+    explicit ChequeListModel(ChequeList &list, QObject *parent = nullptr);
 
     void setColumns(const QList<GridColumn> &columns);
     const QList<GridColumn> &columns() const { return m_columns; }
@@ -26,7 +26,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    Query &m_list;
+    ChequeList &m_list;
     QList<GridColumn> m_columns;
     QList<int> m_fieldIndex; // per column, the list's field, -1 for none
 };

@@ -4,6 +4,7 @@
 #include "app/paths.h"
 #include "app/preparation.h"
 #include "browse/chequelistmodel.h"
+#include "browse/search.h"
 #include "print/frm_designedchequelist.h"
 #include "ui/keycodes.h"
 #include "ui/formstyle.h"
@@ -157,6 +158,8 @@ void Tfrm_main::buildControls()
 
     DBGrid1->installEventFilter(this);
     connect(btn_Print, &QPushButton::clicked, this, &Tfrm_main::btn_PrintClick);
+    connect(BitBtn2, &QPushButton::clicked, this, &Tfrm_main::BitBtn2Click);
+    connect(DBGrid1->horizontalHeader(), &QHeaderView::sectionClicked, this, &Tfrm_main::DBGrid1TitleClick);
 
     // The print button is first in the tab order, so it starts with the focus.
     setTabOrder(btn_Print, BitBtn2);
@@ -193,6 +196,11 @@ QList<GridColumn> Tfrm_main::gridColumns() const
 
 void Tfrm_main::setGridColumns(const QList<GridColumn> &columns)
 {
+    // The list keeps what the grid shows, and the code the print needs.
+    QStringList kept{u"code"_s};
+    for (const GridColumn &column : columns)
+        kept << (column.field.compare(u"Amount"_s, Qt::CaseInsensitive) == 0 ? u"mablaghch"_s : column.field);
+    Checkk.setKeptFields(kept);
     QHeaderView *header = DBGrid1->horizontalHeader();
     m_model->setColumns(columns);
     // The model's order is the display order: undo any earlier moves.
@@ -284,6 +292,49 @@ bool Tfrm_main::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Tfrm_main::BitBtn2Click()
+{
+    ChequeSearch search;
+    if (chk_shoomarehch->isChecked())
+        search.number = edt_shoomarehch->text();
+    if (chk_bank->isChecked())
+        search.bank = cmb_bank->currentText();
+    if (chk_shhesab->isChecked())
+        search.account = cmb_shhesab->currentText();
+    if (chk_sharh->isChecked())
+        search.description = edt_sharh->text();
+    if (chk_esmcode->isChecked())
+        search.person = cmb_esmcode->currentText();
+    if (chk_status->isChecked())
+        search.status = cmb_status->currentText();
+    if (chk_mablaghch->isChecked())
+        search.amount = {cmb_relation->currentIndex(), edt_mablaghch->text()};
+    // An amount that is no number fails here, and the list stays as it is.
+    const QStringList statement = SearchStatement(SearchCondition(Con.dialect(), search));
+
+    try {
+        Checkk.close();
+        Checkk.setText(statement);
+        Checkk.open();
+    } catch (const AppError &) {
+        Checkk.close();
+        m_model->reload();
+        ShowDlg(0, u"خطا"_s, u"ارتباط با پایگاه داده با شکست مواجه گردید"_s);
+        return;
+    }
+    m_model->reload();
+    selectFirstRow();
+}
+
+void Tfrm_main::DBGrid1TitleClick(int column)
+{
+    const QString field = m_model->columns().value(column).field;
+    // Amounts sort as the numbers they are, not as their grouped text.
+    Checkk.sort(field.compare(u"Amount"_s, Qt::CaseInsensitive) == 0 ? u"mablaghch"_s : field);
+    m_model->reload();
+    selectFirstRow();
 }
 
 void Tfrm_main::btn_PrintClick()

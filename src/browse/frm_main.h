@@ -2,6 +2,7 @@
 
 #include "app/database.h"
 #include "app/forms.h"
+#include "browse/chequelist.h"
 #include "browse/columnlayout.h"
 
 #include <QWidget>
@@ -28,7 +29,7 @@ public:
 
     Connection Con;
     Query q{Con};
-    Query Checkk{Con};
+    ChequeList Checkk{Con};
 
     QGroupBox *GroupBox1;
     QCheckBox *chk_shoomarehch;
@@ -63,6 +64,8 @@ public:
     static QString ListStatement() { return QStringLiteral("Select * from [Checkk]"); }
 
     void btn_PrintClick();
+    void BitBtn2Click();
+    void DBGrid1TitleClick(int column);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -111,7 +111,7 @@ void TestMainWindow::connectedAndPrepared()
         QCOMPARE(frm_main->DBGrid1->horizontalHeader()->sectionSize(i), widths[i]);
         QVERIFY(model->headerData(i, Qt::Horizontal, Qt::FontRole).value<QFont>().bold());
     }
-    Query &list = frm_main->Checkk;
+    ChequeList &list = frm_main->Checkk;
     for (int row : {0, 4, 5}) {
         const double amount = list.valueAt(row, list.fieldIndex(u"mablaghch"_s)).toDouble();
         const QString shown = model->index(row, 6).data().toString();
