@@ -3,6 +3,7 @@
 #include "wording/conversions.h"
 #include "wording/dates.h"
 #include "wording/numberwords.h"
+#include "wording/persianorder.h"
 
 #include <QTest>
 
@@ -74,6 +75,10 @@ private Q_SLOTS:
     void dateToWords();
     void dateShapeOnly();
     void dayOfMonthRules();
+
+    void persianOrder_data();
+    void persianOrder();
+    void persianKeysOfManyTexts();
 };
 
 void TestWording::numberToWords_data()
@@ -437,6 +442,60 @@ void TestWording::dayOfMonthRules()
     QCOMPARE(DayToWords(31, 13), u"سی و یکم"_s);
     QCOMPARE(failure([] { MonthName(13); }), kBadMonth);
     QCOMPARE(MonthName(12), u"اسفند"_s);
+}
+
+void TestWording::persianOrder_data()
+{
+    // Letters as code points; -1: a before b, 0: equal, 1: a after b.
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<int>("order");
+    QTest::newRow("beh, peh") << u"\u0628"_s << u"\u067E"_s << -1;
+    QTest::newRow("peh before yeh") << u"\u067E"_s << u"\u06CC"_s << -1;
+    QTest::newRow("jeem, cheh, heh") << u"\u062C"_s << u"\u0686"_s << -1;
+    QTest::newRow("cheh before hah") << u"\u0686"_s << u"\u062D"_s << -1;
+    QTest::newRow("zain, zheh, seen") << u"\u0698"_s << u"\u0633"_s << -1;
+    QTest::newRow("keheh, gaf, lam") << u"\u06AF"_s << u"\u0644"_s << -1;
+    QTest::newRow("kaf before gaf") << u"\u06A9"_s << u"\u06AF"_s << -1;
+    QTest::newRow("alef madda before alef") << u"\u0622"_s << u"\u0627"_s << -1;
+    QTest::newRow("Arabic kaf is kaf") << u"\u0643\u062A"_s << u"\u06A9\u062A"_s << 0;
+    QTest::newRow("Arabic yeh is yeh") << u"\u0639\u0644\u064A"_s << u"\u0639\u0644\u06CC"_s << 0;
+    QTest::newRow("marks and joiners do not count")
+        << u"\u0645\u064E\u0640\u200C\u0646"_s << u"\u0645\u0646"_s << 0;
+    QTest::newRow("shaped forms are their letters") << u"\uFEB3\uFEE0\uFE8E\uFEE1"_s << u"\u0633\u0644\u0627\u0645"_s << 0;
+    QTest::newRow("shorter first") << u"\u0628"_s << u"\u0628\u0627"_s << -1;
+    QTest::newRow("blank before letters") << u"\u0628 \u0627"_s << u"\u0628\u0627"_s << -1;
+    QTest::newRow("digits of any script alike") << u"\u06F1\u06F2"_s << u"12"_s << 0;
+    QTest::newRow("digits before letters") << u"9"_s << u"a"_s << -1;
+    QTest::newRow("Latin before Persian") << u"z"_s << u"\u0622"_s << -1;
+    QTest::newRow("Latin without case") << u"Ab"_s << u"aB"_s << 0;
+    QTest::newRow("digits by digit, not by number") << u"100"_s << u"99"_s << -1;
+    QTest::newRow("unknown letters last, by code point") << u"\u4E00"_s << u"\u4E01"_s << -1;
+    QTest::newRow("after the alphabet") << u"\u06CC"_s << u"\u4E00"_s << -1;
+    QTest::newRow("empty first") << QString() << u" "_s << -1;
+}
+
+void TestWording::persianOrder()
+{
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(int, order);
+    QCOMPARE(PersianLess(a, b), order < 0);
+    QCOMPARE(PersianLess(b, a), order > 0);
+}
+
+void TestWording::persianKeysOfManyTexts()
+{
+    // A key made from UTF-8 directly is the key of the text; a broken
+    // sequence still gives a key.
+    const QString text = u"\u0634\u0631\u06A9\u062A \u0627\u0644\u0628\u0631\u0632 12"_s;
+    const QByteArray utf8 = text.toUtf8();
+    std::string key;
+    AppendPersianSortKey(std::string_view(utf8.constData(), size_t(utf8.size())), key);
+    QVERIFY(key == PersianSortKey(text));
+    std::string broken;
+    AppendPersianSortKey(std::string_view("\xD8", 1), broken);
+    QVERIFY(!broken.empty());
 }
 
 QTEST_APPLESS_MAIN(TestWording)
