@@ -1,5 +1,6 @@
 // Draws the program's own pictures: the three built-in blank cheques, the
-// message dialog's four pictures and the two button pictures. Run by hand;
+// message dialog's four pictures, the two button pictures and the splash
+// screen. Run by hand;
 // its output is kept in resources/ and compiled into the program.
 //
 //   chequeprint-artwork RESOURCES_DIR
@@ -194,6 +195,53 @@ void drawButton(const QString &path, const std::function<void(QPainter &)> &pict
     image.save(path, "PNG");
 }
 
+// The program's name and edition, as its main window's caption gives them.
+const QString kCaption = u"چاپ چک: ویرایش 7"_s;
+
+void drawSplash(const QString &path)
+{
+    QImage image(500, 375, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, 375);
+    sky.setColorAt(0, QColor(24, 52, 96));
+    sky.setColorAt(1, QColor(12, 96, 110));
+    p.fillRect(image.rect(), sky);
+    drawPattern(p, QRectF(0, 0, 500, 375), {QColor(), QColor(255, 255, 255, 22), QColor()});
+
+    // A blank cheque lying across the picture, a pen line on it.
+    p.save();
+    p.translate(250, 250);
+    p.rotate(-6);
+    const QRectF card(-170, -62, 340, 124);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 70));
+    p.drawRoundedRect(card.translated(6, 8), 10, 10);
+    p.setBrush(QColor(250, 246, 236));
+    p.drawRoundedRect(card, 10, 10);
+    drawPattern(p, card.adjusted(8, 8, -8, -8), {QColor(), QColor(214, 200, 170, 120), QColor()});
+    p.setPen(QPen(QColor(150, 130, 100), 1.4, Qt::DotLine));
+    for (double y : {-20.0, 8.0, 36.0})
+        p.drawLine(QPointF(-150, y), QPointF(150, y));
+    p.setPen(QPen(QColor(20, 40, 120), 3, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath signature;
+    signature.moveTo(-140, 30);
+    signature.cubicTo(-110, -10, -90, 55, -60, 20);
+    signature.cubicTo(-40, -5, -20, 40, 10, 26);
+    p.drawPath(signature);
+    p.restore();
+
+    p.setPen(Qt::white);
+    p.setFont(persianFont(64, true));
+    p.drawText(QRectF(0, 30, 500, 100), Qt::AlignCenter, kCaption.section(u':', 0, 0));
+    p.setPen(QColor(200, 225, 240));
+    p.setFont(persianFont(24));
+    p.drawText(QRectF(0, 118, 500, 40), Qt::AlignCenter, kCaption.section(u':', 1).trimmed());
+    p.end();
+    if (!image.save(path, "JPEG", 90))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -208,6 +256,8 @@ int main(int argc, char *argv[])
     out.mkpath(u"cheques"_s);
     out.mkpath(u"dialog"_s);
     out.mkpath(u"buttons"_s);
+    out.mkpath(u"splash"_s);
+    drawSplash(out.filePath(u"splash/splash.jpg"_s));
 
     const QList<BuiltInTemplate> &templates = BuiltInTemplates();
     const QString mellat = templates[1].title.section(u' ', 0, 0);

@@ -16,6 +16,7 @@ int main(int argc, char *argv[])
     }
     frm_main->setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frm_main->size(),
                                               frm_main->screen()->availableGeometry()));
+    frm_main->setSplashOnFirstShow(true);
     frm_main->show();
     const int result = app.exec();
     DestroyForms();

@@ -9,6 +9,7 @@
 #include "ui/keycodes.h"
 #include "ui/formstyle.h"
 #include "ui/frm_dlg.h"
+#include "ui/frm_splash.h"
 #include "ui/maskededit.h"
 #include "ui/maskedentry.h"
 
@@ -351,6 +352,22 @@ void Tfrm_main::btn_PrintClick()
         code = Checkk.asInteger(u"code"_s);
     }
     ShowTemplateList(code);
+}
+
+void Tfrm_main::setVisible(bool visible)
+{
+    if (visible && !m_shownBefore) {
+        m_shownBefore = true;
+        FormShow();
+    }
+    QWidget::setVisible(visible);
+}
+
+void Tfrm_main::FormShow()
+{
+    // The window appears once the splash screen has closed.
+    if (m_splashOnFirstShow && frm_Splash)
+        frm_Splash->ShowSplash();
 }
 
 void Tfrm_main::closeEvent(QCloseEvent *event)

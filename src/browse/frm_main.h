@@ -63,6 +63,11 @@ public:
 
     static QString ListStatement() { return QStringLiteral("Select * from [Checkk]"); }
 
+    // The splash screen comes first when the window is first shown; the
+    // program asks for it, tests mostly do not.
+    void setSplashOnFirstShow(bool splash) { m_splashOnFirstShow = splash; }
+    void setVisible(bool visible) override;
+
     void btn_PrintClick();
     void BitBtn2Click();
     void DBGrid1TitleClick(int column);
@@ -74,6 +79,7 @@ protected:
 private:
     void FormCreate();
     void FormClose();
+    void FormShow();
     void PrepareDatabase();
     void openListAndFilters();
     void selectFirstRow();
@@ -83,4 +89,6 @@ private:
     ProgramFolders m_folders;
     ChequeListModel *m_model = nullptr;
     bool m_ended = false;
+    bool m_splashOnFirstShow = false;
+    bool m_shownBefore = false;
 };
