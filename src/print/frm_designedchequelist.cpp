@@ -2,6 +2,7 @@
 
 #include "app/forms.h"
 #include "print/printjob.h"
+#include "report/pagescroller.h"
 #include "report/picturebox.h"
 #include "report/reportlabel.h"
 #include "report/reportpage.h"
@@ -209,35 +210,21 @@ Tfrm_DesignedChequeList::Tfrm_DesignedChequeList(Connection &connection, QWidget
 
     Panel2 = new QWidget(GroupBox1);
     Panel2->setObjectName(u"Panel2"_s);
-    scb = new QScrollArea(Panel2);
+    scb = new PageScroller(Panel2);
     scb->setObjectName(u"scb"_s);
-    scb->setLayoutDirection(Qt::LeftToRight); // the page is laid out from its top-left corner
-    scb->setWidgetResizable(false);
     scb->installEventFilter(this);
-    m_canvas = new QWidget;
-    scb->setWidget(m_canvas);
-
-    DQR = new ReportPage(m_canvas);
+    DQR = scb->page();
     DQR->setObjectName(u"DQR"_s);
     DQR->setPageValue(ReportPage::Width, 457 * 25.4 / DQR->ppi());
     DQR->setPageValue(ReportPage::Length, 233 * 25.4 / DQR->ppi());
     DQR->move(16, 16);
-    Father = new QWidget(DQR);
-    Father->setObjectName(u"Father"_s);
-    Father->setAutoFillBackground(true);
-    QPalette white = Father->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Father->setPalette(white);
+    Father = AddPageBlank(DQR, u"Father"_s);
     Img_Cheque = new PictureBox(DQR);
     Img_Cheque->setObjectName(u"Img_Cheque"_s);
     // Unlike the designer's, this picture is tied to the page: a new page
     // size stretches it.
-    const auto fill = [this] {
-        Father->setGeometry(DQR->clientRect());
-        Img_Cheque->setGeometry(DQR->clientRect());
-    };
-    fill();
-    connect(DQR, &ReportPage::boxResized, this, fill);
+    Img_Cheque->setGeometry(DQR->clientRect());
+    connect(DQR, &ReportPage::boxResized, this, [this] { Img_Cheque->setGeometry(DQR->clientRect()); });
     const ItemLabels labels = CreateItemLabels(DQR);
     lbl_DigitDate = labels.DigitDate;
     lbl_AlphaDate = labels.AlphaDate;
@@ -293,12 +280,7 @@ void Tfrm_DesignedChequeList::scbResize()
 
 void Tfrm_DesignedChequeList::CenterPreviewPage()
 {
-    const int left = std::max(0, scb->width() / 2 - DQR->width() / 2);
-    const int top = std::max(0, scb->height() / 2 - DQR->height() / 2);
-    DQR->move(left, top);
-    // Room to scroll to a page larger than the box.
-    const QSize view = scb->viewport()->size();
-    m_canvas->resize(std::max(view.width(), left + DQR->width()), std::max(view.height(), top + DQR->height()));
+    scb->centerPage();
 }
 
 bool Tfrm_DesignedChequeList::event(QEvent *event)

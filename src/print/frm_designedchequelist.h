@@ -4,10 +4,10 @@
 
 #include <QDialog>
 
+class PageScroller;
 class PictureBox;
 class QGroupBox;
 class QPushButton;
-class QScrollArea;
 class QTableView;
 class ReportLabel;
 class ReportPage;
@@ -44,7 +44,7 @@ public:
     QPushButton *btn_Del;
     QPushButton *btn_Cancel;
     QWidget *Panel2;
-    QScrollArea *scb;
+    PageScroller *scb;
     ReportPage *DQR;
     QWidget *Father;
     PictureBox *Img_Cheque;
@@ -97,7 +97,6 @@ private:
     qint64 currentChequeId() const;
 
     TemplateTitleModel *m_model = nullptr;
-    QWidget *m_canvas = nullptr;
     bool m_moving = false; // the current row is being set from here
     qint64 CheckkCode = 0;
     QString ImagePath;

@@ -4,6 +4,7 @@
 #include "print/frm_designedchequelist.h"
 #include "print/frm_printcheque.h"
 #include "print/printjob.h"
+#include "report/pagescroller.h"
 #include "report/picturebox.h"
 #include "report/reportlabel.h"
 #include "report/reportpage.h"
@@ -205,27 +206,15 @@ void Tfrm_ChequeDesign::buildSettings()
 
 void Tfrm_ChequeDesign::buildSurface()
 {
-    scb = new QScrollArea(this);
+    scb = new PageScroller(this);
     scb->setObjectName(u"scb"_s);
     scb->setGeometry(0, 273, 839, 329);
-    scb->setLayoutDirection(Qt::LeftToRight); // the page is laid out from its top-left corner
-    scb->setWidgetResizable(false);
     scb->installEventFilter(this);
-    m_canvas = new QWidget;
-    scb->setWidget(m_canvas);
-
-    DQR = new ReportPage(m_canvas);
+    DQR = scb->page();
     DQR->setObjectName(u"DQR"_s);
     DQR->setPageValue(ReportPage::Width, 120);
     DQR->setPageValue(ReportPage::Length, 60);
-    Father = new QWidget(DQR);
-    Father->setObjectName(u"Father"_s);
-    Father->setAutoFillBackground(true);
-    QPalette white = Father->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    Father->setPalette(white);
-    Father->setGeometry(DQR->clientRect());
-    connect(DQR, &ReportPage::boxResized, Father, [this] { Father->setGeometry(DQR->clientRect()); });
+    Father = AddPageBlank(DQR, u"Father"_s);
     Img_Cheque = new PictureBox(DQR);
     Img_Cheque->setObjectName(u"Img_Cheque"_s);
     Img_Cheque->setGeometry(0, 0, DQR->width(), DQR->height());
@@ -303,12 +292,7 @@ void Tfrm_ChequeDesign::cmb_pageChange()
 
 void Tfrm_ChequeDesign::CenterChequePage()
 {
-    const int left = std::max(0, scb->width() / 2 - DQR->width() / 2);
-    const int top = std::max(0, scb->height() / 2 - DQR->height() / 2);
-    DQR->move(left, top);
-    // Room to scroll to a page larger than the box.
-    const QSize view = scb->viewport()->size();
-    m_canvas->resize(std::max(view.width(), left + DQR->width()), std::max(view.height(), top + DQR->height()));
+    scb->centerPage();
 }
 
 void Tfrm_ChequeDesign::scbResize()

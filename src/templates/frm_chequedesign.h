@@ -14,7 +14,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QScrollArea;
+class PageScroller;
 class ReportLabel;
 class ReportPage;
 class SpinEdit;
@@ -81,7 +81,7 @@ public:
     QLineEdit *edt_payment;
 
     // The design surface.
-    QScrollArea *scb;
+    PageScroller *scb;
     ReportPage *DQR;
     QWidget *Father;
     PictureBox *Img_Cheque;
@@ -139,7 +139,6 @@ private:
     };
     std::array<Item, 6> m_items{}; // in the order of ItemNames()
 
-    QWidget *m_canvas = nullptr;
     QString ChequeTitle;
     QString ImagePath;
     int CX = 0;

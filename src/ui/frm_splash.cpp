@@ -24,9 +24,11 @@ Tfrm_Splash::Tfrm_Splash(QWidget *parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(u"Timer1"_s);
     Timer1->setInterval(10);
+    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire early
     Timer2 = new QTimer(this);
     Timer2->setObjectName(u"Timer2"_s);
     Timer2->setInterval(2000);
+    Timer2->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &Tfrm_Splash::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &Tfrm_Splash::Timer2Timer);
 }

@@ -17,7 +17,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
+#include "report/pagescroller.h"
 #include <QTableView>
 
 using namespace Qt::Literals::StringLiterals;

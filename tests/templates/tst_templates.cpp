@@ -24,7 +24,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
+#include "report/pagescroller.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -85,7 +85,10 @@ void TestSplash::fadesInThenHoldsTwoSeconds()
         QCOMPARE(seen[i] % 5, 0);
     }
     QVERIFY2(fullAt >= 500, qPrintable(QString::number(fullAt))); // 51 steps of 10 ms
-    QVERIFY2(shown - fullAt >= 1950, qPrintable(QString::number(shown - fullAt)));
+    // Half a second of fading and two seconds held; the watcher may see
+    // full opacity late on a busy machine, never early.
+    QVERIFY2(shown >= 2500, qPrintable(QString::number(shown)));
+    QVERIFY2(shown - fullAt >= 1800, qPrintable(QString::number(shown - fullAt)));
     QVERIFY(!frm_Splash->Timer1->isActive());
     QVERIFY(!frm_Splash->Timer2->isActive());
 }
