@@ -151,6 +151,8 @@ void ChequeList::fetchFromSqlite(const QString &file, const QString &statement)
         else if (declared.contains("DEC") || declared.contains("NUM") || declared.contains("REAL")
                  || declared.contains("FLOA") || declared.contains("DOUB") || declared.contains("MONEY"))
             column.kind = Column::Real;
+        if (column.kind == Column::Text && m_numbers.contains(name, Qt::CaseInsensitive))
+            column.kind = Column::Real;
         m_columns.push_back(std::move(column));
         source.push_back(i);
     }
@@ -195,7 +197,7 @@ void ChequeList::fetchFromQuery(QSqlQuery &query)
             column.kind = Column::Real;
             break;
         default:
-            column.kind = Column::Text;
+            column.kind = m_numbers.contains(column.name, Qt::CaseInsensitive) ? Column::Real : Column::Text;
         }
         m_columns.push_back(std::move(column));
         source.push_back(i);

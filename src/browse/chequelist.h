@@ -28,8 +28,15 @@ public:
     Connection &connection() const { return *m_connection; }
 
     // The columns to keep, by name, without case; the others are read past.
-    void setKeptFields(const QStringList &fields) { m_kept = fields; }
+    // Those named in `numbers` are kept as numbers whatever type the driver
+    // reports (an ODBC driver may hand a decimal over as text).
+    void setKeptFields(const QStringList &fields, const QStringList &numbers = {})
+    {
+        m_kept = fields;
+        m_numbers = numbers;
+    }
     QStringList keptFields() const { return m_kept; }
+    QStringList numberFields() const { return m_numbers; }
 
     void close();
     void clear() { m_lines.clear(); }
@@ -90,6 +97,7 @@ private:
 
     Connection *m_connection;
     QStringList m_kept;
+    QStringList m_numbers;
     QStringList m_lines;
     bool m_open = false;
     std::vector<Column> m_columns;

@@ -201,7 +201,7 @@ void Tfrm_main::setGridColumns(const QList<GridColumn> &columns)
     QStringList kept{u"code"_s};
     for (const GridColumn &column : columns)
         kept << (column.field.compare(u"Amount"_s, Qt::CaseInsensitive) == 0 ? u"mablaghch"_s : column.field);
-    Checkk.setKeptFields(kept);
+    Checkk.setKeptFields(kept, {u"mablaghch"_s});
     QHeaderView *header = DBGrid1->horizontalHeader();
     m_model->setColumns(columns);
     // The model's order is the display order: undo any earlier moves.

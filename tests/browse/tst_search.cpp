@@ -70,6 +70,8 @@ private Q_SLOTS:
     void sortByNameInPersianOrder();
     void sortKeepsTheOrderOfEqualKeys();
     void titleClickOnAClosedList();
+    void searchOpensTheConnectionAgain();
+    void odbcGivesTheSameList();
 
 private:
     QString db() const { return m_folder->fallbackDatabase(); }
@@ -317,8 +319,11 @@ void TestSearch::sortByAmountAsNumbers()
     const int amount = 6;
     QCOMPARE(w->listModel()->columns()[amount].field, u"Amount"_s);
     const QPoint title(header->sectionViewportPosition(amount) + header->sectionSize(amount) / 2, header->height() / 2);
-    for (int click = 0; click < 2; ++click) {
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, title);
+    for (int click = 0; click < 3; ++click) {
+        if (click < 2)
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, title);
+        else // and a double click: ascending still
+            QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, title);
         const QList<QVariant> amounts = column(u"mablaghch"_s);
         QVERIFY(amounts.first().isNull()); // NULL first
         for (int i = 2; i < amounts.size(); ++i)
@@ -377,6 +382,47 @@ void TestSearch::titleClickOnAClosedList()
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(0) + 5, 5));
     QCOMPARE(m_reports.size(), 1);
     QVERIFY(!frm_main->Checkk.isOpen());
+}
+
+void TestSearch::searchOpensTheConnectionAgain()
+{
+    frm_main->Con.close();
+    QTest::mouseClick(frm_main->BitBtn2, Qt::LeftButton);
+    QVERIFY(frm_main->Con.isOpen());
+    QCOMPARE(frm_main->listModel()->rowCount(), 60);
+    QVERIFY(m_reports.isEmpty());
+}
+
+void TestSearch::odbcGivesTheSameList()
+{
+    // The same file through ODBC, where the list is read through Qt SQL.
+    Connection odbc;
+    odbc.setConnectionString(u"Driver=SQLite3;Database="_s + db());
+    try {
+        odbc.open();
+    } catch (const DatabaseError &e) {
+        QSKIP(qPrintable(u"no SQLite ODBC driver here: "_s + e.message()));
+    }
+    QVERIFY(odbc.sqliteFile().isEmpty());
+    ChequeList list(odbc);
+    list.setKeptFields(frm_main->Checkk.keptFields(), frm_main->Checkk.numberFields());
+    list.setText({u"Select * from [checkk]"_s});
+    list.open();
+    ChequeList &direct = frm_main->Checkk;
+    QCOMPARE(list.fieldNames(), direct.fieldNames());
+    QCOMPARE(list.recordCount(), direct.recordCount());
+    for (const QString &field : {u"mablaghch"_s, u"esmcode"_s}) {
+        list.sort(field);
+        direct.sort(field);
+        for (int row = 0; row < list.recordCount(); ++row) {
+            for (const QString &name : list.fieldNames()) {
+                const QVariant a = list.valueAt(row, list.fieldIndex(name));
+                const QVariant b = direct.valueAt(row, direct.fieldIndex(name));
+                QVERIFY2(a.isNull() == b.isNull() && a.toString() == b.toString(),
+                         qPrintable(u"%1 %2: %3 / %4"_s.arg(row).arg(name, a.toString(), b.toString())));
+            }
+        }
+    }
 }
 
 int main(int argc, char *argv[])
