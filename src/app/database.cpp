@@ -592,18 +592,3 @@ void Query::sort(const QString &field)
     });
     m_current = m_rows.empty() ? -1 : 0;
 }
-
-void Query::sortBy(const std::function<bool(int, int)> &less)
-{
-    requireOpen();
-    std::vector<int> order(m_rows.size());
-    for (int i = 0; i < int(order.size()); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), less);
-    std::vector<std::vector<QVariant>> sorted;
-    sorted.reserve(m_rows.size());
-    for (int i : order)
-        sorted.push_back(std::move(m_rows[i]));
-    m_rows = std::move(sorted);
-    m_current = m_rows.empty() ? -1 : 0;
-}

@@ -146,7 +146,6 @@ public:
     bool locate(const QString &field, const QVariant &value);
     // Stable, ascending, on the fetched rows.
     void sort(const QString &field);
-    void sortBy(const std::function<bool(int, int)> &less);
 
 private:
     QSqlQuery send();
