@@ -158,6 +158,9 @@ void Tfrm_main::buildControls()
     setGridColumns(DefaultGridColumns());
 
     DBGrid1->installEventFilter(this);
+    // Enter on a focused button presses it, as Space does.
+    btn_Print->setAutoDefault(true);
+    BitBtn2->setAutoDefault(true);
     connect(btn_Print, &QPushButton::clicked, this, &Tfrm_main::btn_PrintClick);
     connect(BitBtn2, &QPushButton::clicked, this, &Tfrm_main::BitBtn2Click);
     connect(DBGrid1->horizontalHeader(), &QHeaderView::sectionClicked, this, &Tfrm_main::DBGrid1TitleClick);

@@ -109,7 +109,7 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setGeometry(at);
-    b->setAutoDefault(false);
+    b->setAutoDefault(true); // Enter on a focused button presses it
     return b;
 }
 

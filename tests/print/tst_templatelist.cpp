@@ -352,21 +352,26 @@ void TestTemplateList::newStartsFromTheBuiltInTemplate()
 
 void TestTemplateList::spaceOnThePrintButtonPrintsOnce()
 {
-    int bySpace = -1, byClick = -1;
+    int bySpace = -1, byClick = -1, byEnter = -1;
     bool focused = false;
     WithTemplateList(3, [&] {
         auto *button = frm_DesignedChequeList->btn_Print;
         QTRY_VERIFY(button->hasFocus());
         focused = true;
-        const int before = frm_PrintCheque->pagesPrinted();
+        int before = frm_PrintCheque->pagesPrinted();
         QTest::keyClick(button, Qt::Key_Space);
         bySpace = frm_PrintCheque->pagesPrinted() - before;
+        before = frm_PrintCheque->pagesPrinted();
         QTest::mouseClick(button, Qt::LeftButton);
-        byClick = frm_PrintCheque->pagesPrinted() - before - bySpace;
+        byClick = frm_PrintCheque->pagesPrinted() - before;
+        before = frm_PrintCheque->pagesPrinted();
+        QTest::keyClick(button, Qt::Key_Return);
+        byEnter = frm_PrintCheque->pagesPrinted() - before;
     });
     QVERIFY(focused);
     QCOMPARE(bySpace, 1);
     QCOMPARE(byClick, 1);
+    QCOMPARE(byEnter, 1);
     QVERIFY(m_reports.isEmpty());
 }
 
@@ -424,11 +429,12 @@ void TestTemplateList::mainPrintWithoutConnection()
 void TestTemplateList::mainPrintPassesTheSelectedCheque_data()
 {
     QTest::addColumn<int>("row");
-    QTest::addColumn<int>("key"); // 0: a click on the print button
+    QTest::addColumn<int>("key"); // 0: a click on the print button; below 0: a key on it
     QTest::newRow("button, first row") << 0 << 0;
     QTest::newRow("button, fourth row") << 3 << 0;
     QTest::newRow("Enter in the grid") << 2 << int(Qt::Key_Return);
     QTest::newRow("Space in the grid") << 4 << int(Qt::Key_Space);
+    QTest::newRow("Enter on the print button") << 1 << -int(Qt::Key_Return);
 }
 
 void TestTemplateList::mainPrintPassesTheSelectedCheque()
@@ -444,6 +450,8 @@ void TestTemplateList::mainPrintPassesTheSelectedCheque()
     }, u"frm_DesignedChequeList"_s);
     if (key == 0)
         QTest::mouseClick(frm_main->btn_Print, Qt::LeftButton);
+    else if (key < 0)
+        QTest::keyClick(frm_main->btn_Print, Qt::Key(-key));
     else
         QTest::keyClick(grid, Qt::Key(key));
     QCOMPARE(code, frm_main->Checkk.valueAt(row, frm_main->Checkk.fieldIndex(u"code"_s)).toLongLong());
