@@ -7,6 +7,7 @@
 #include "ui/frm_dlg.h"
 #include "ui/maskededit.h"
 #include "wording/amounts.h"
+#include "wording/persianorder.h"
 
 #include "../common/testsupport.h"
 
@@ -16,8 +17,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QTableView>
+
+#include <numeric>
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -69,6 +74,7 @@ private Q_SLOTS:
     void sortByAmountAsNumbers();
     void sortByNameInPersianOrder();
     void sortKeepsTheOrderOfEqualKeys();
+    void textSortAgreesWithTheKeys();
     void titleClickOnAClosedList();
     void searchOpensTheConnectionAgain();
     void odbcGivesTheSameList();
@@ -370,6 +376,44 @@ void TestSearch::sortKeepsTheOrderOfEqualKeys()
             QVERIFY(byAmount.indexOf(codes[i - 1]) < byAmount.indexOf(codes[i]));
     }
     QVERIFY(banks.size() == 60);
+}
+
+void TestSearch::textSortAgreesWithTheKeys()
+{
+    // Many names from few letters, with long shared beginnings, blanks,
+    // empty texts and NULLs: the sort must agree with a plain stable sort
+    // on the whole keys, whatever the shortcut it takes.
+    const QStringList letters = {u"\u0634"_s, u"\u0631"_s, u"\u06A9"_s, u"\u0643"_s, u" "_s, u"\u200C"_s, u"a"_s};
+    QRandomGenerator random(20261210);
+    QStringList inserts{u"delete from checkk"_s};
+    QList<std::optional<QString>> names;
+    for (int i = 0; i < 1500; ++i) {
+        std::optional<QString> name;
+        if (random.bounded(20) != 0) {
+            QString text = random.bounded(2) ? u"\u0634\u0631\u06A9\u062A "_s : QString();
+            for (int n = random.bounded(12); n > 0; --n)
+                text += letters[random.bounded(int(letters.size()))];
+            name = text;
+        }
+        names << name;
+        inserts << u"insert into checkk(code,esmcode,status) values(%1,%2,'x')"_s.arg(i + 1).arg(
+            name ? u"'"_s + *name + u"'"_s : u"NULL"_s);
+    }
+    sqliteExec(db(), inserts);
+    QTest::mouseClick(frm_main->BitBtn2, Qt::LeftButton);
+    frm_main->DBGrid1TitleClick(4);
+
+    QList<int> expected(names.size());
+    std::iota(expected.begin(), expected.end(), 0);
+    std::stable_sort(expected.begin(), expected.end(), [&names](int a, int b) {
+        if (!names[a] || !names[b])
+            return !names[a] && names[b];
+        return PersianSortKey(*names[a]) < PersianSortKey(*names[b]);
+    });
+    QList<QVariant> codes = column(u"code"_s);
+    QCOMPARE(codes.size(), expected.size());
+    for (int i = 0; i < codes.size(); ++i)
+        QCOMPARE(codes[i].toInt(), expected[i] + 1);
 }
 
 void TestSearch::titleClickOnAClosedList()
