@@ -9,7 +9,7 @@
 #include "wording/amounts.h"
 #include "wording/persianorder.h"
 
-#include "../common/testsupport.h"
+#include "../common/runningprogram.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -80,32 +80,23 @@ private Q_SLOTS:
     void odbcGivesTheSameList();
 
 private:
-    QString db() const { return m_folder->fallbackDatabase(); }
+    QString db() const { return m_program.folder->fallbackDatabase(); }
     QString lastListStatement() const;
     QList<QVariant> column(const QString &field) const;
 
-    QStringList m_reports;
-    QStringList m_statements;
-    std::unique_ptr<ProgramFolder> m_folder;
+    RunningProgram m_program;
+    QStringList &m_reports = m_program.reports;
+    QStringList &m_statements = m_program.statements;
 };
 
 void TestSearch::init()
 {
-    m_reports.clear();
-    m_statements.clear();
-    SetErrorReporter([this](const QString &message) { m_reports << message; });
-    m_folder = std::make_unique<ProgramFolder>();
-    WriteSampleDatabase(db(), 60);
-    CreateForms({m_folder->exeDir, m_folder->parentDir});
-    QVERIFY(frm_main->Con.isOpen());
-    frm_main->Con.setStatementLog([this](const QString &text) { m_statements << text; });
+    m_program.start(60);
 }
 
 void TestSearch::cleanup()
 {
-    DestroyForms();
-    SetErrorReporter({});
-    m_folder.reset();
+    m_program.stop();
 }
 
 QString TestSearch::lastListStatement() const

@@ -12,6 +12,7 @@
 #include "wording/dates.h"
 
 #include "printfixture.h"
+#include "../common/runningprogram.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,36 +50,27 @@ private Q_SLOTS:
     void withoutPrinterNothingHappens();
 
 private:
-    QString db() const { return m_folder->fallbackDatabase(); }
-    QString pdf() const { return m_folder->exeDir + u"out.pdf"_s; }
+    QString db() const { return m_program.folder->fallbackDatabase(); }
+    QString pdf() const { return m_program.folder->exeDir + u"out.pdf"_s; }
     double mmPerPixel() const { return 25.4 / frm_ChequeDesign->DQR->ppi(); }
     // Prints and reads the one page back.
     PdfPage print(qint64 chequeId, qint64 code);
     void compareLine(const PdfPage &page, const FixtureItem &item, const QString &text);
 
-    QStringList m_reports;
-    QStringList m_statements;
-    std::unique_ptr<ProgramFolder> m_folder;
+    RunningProgram m_program;
+    QStringList &m_reports = m_program.reports;
+    QStringList &m_statements = m_program.statements;
 };
 
 void TestPrintJob::init()
 {
-    m_reports.clear();
-    m_statements.clear();
-    SetErrorReporter([this](const QString &message) { m_reports << message; });
-    m_folder = std::make_unique<ProgramFolder>();
-    WriteSampleDatabase(db(), 5);
-    CreateForms({m_folder->exeDir, m_folder->parentDir});
-    QVERIFY(frm_main->Con.isOpen());
-    frm_main->Con.setStatementLog([this](const QString &text) { m_statements << text; });
+    m_program.start(5);
     frm_PrintCheque->setOutputFile(pdf());
 }
 
 void TestPrintJob::cleanup()
 {
-    DestroyForms();
-    SetErrorReporter({});
-    m_folder.reset();
+    m_program.stop();
 }
 
 PdfPage TestPrintJob::print(qint64 chequeId, qint64 code)

@@ -12,6 +12,7 @@
 #include "wording/dates.h"
 
 #include "printfixture.h"
+#include "../common/runningprogram.h"
 
 #include <QCursor>
 #include <QGroupBox>
@@ -90,33 +91,24 @@ private Q_SLOTS:
     void mainPrintWithAClosedList();
 
 private:
-    QString db() const { return m_folder->fallbackDatabase(); }
+    QString db() const { return m_program.folder->fallbackDatabase(); }
     QStringList titles() const;
     QString currentTitle() const;
 
-    QStringList m_reports;
-    QStringList m_statements;
-    std::unique_ptr<ProgramFolder> m_folder;
+    RunningProgram m_program;
+    QStringList &m_reports = m_program.reports;
+    QStringList &m_statements = m_program.statements;
 };
 
 void TestTemplateList::init()
 {
-    m_reports.clear();
-    m_statements.clear();
-    SetErrorReporter([this](const QString &message) { m_reports << message; });
-    m_folder = std::make_unique<ProgramFolder>();
-    WriteSampleDatabase(db(), 5);
-    CreateForms({m_folder->exeDir, m_folder->parentDir});
-    QVERIFY(frm_main->Con.isOpen());
-    frm_main->Con.setStatementLog([this](const QString &text) { m_statements << text; });
-    frm_PrintCheque->setOutputFile(m_folder->exeDir + u"out.pdf"_s);
+    m_program.start(5);
+    frm_PrintCheque->setOutputFile(m_program.folder->exeDir + u"out.pdf"_s);
 }
 
 void TestTemplateList::cleanup()
 {
-    DestroyForms();
-    SetErrorReporter({});
-    m_folder.reset();
+    m_program.stop();
 }
 
 QStringList TestTemplateList::titles() const
