@@ -1,6 +1,9 @@
 #include "app/database.h"
 
+#include "app/odbcreader.h"
+
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -400,6 +403,18 @@ QSqlDatabase &Connection::database()
     return m_db;
 }
 
+std::unique_ptr<ResultReader> Connection::read(const QString &statement)
+{
+    QSqlDatabase &db = database();
+    logStatement(statement);
+    if (m_target.kind == ConnectionTarget::SqliteFile)
+        return ReadSqliteFile(m_target.databaseName, statement);
+    const QVariant handle = db.driver()->handle();
+    if (m_target.kind != ConnectionTarget::Odbc || handle.typeId() != QMetaType::VoidStar)
+        throw DatabaseError(u"No reader for this connection: "_s + m_connectionString);
+    return ReadOdbc(*static_cast<void *const *>(handle.constData()), statement);
+}
+
 void Connection::logStatement(const QString &text) const
 {
     if (m_log)
@@ -437,19 +452,32 @@ QSqlQuery Query::send()
 
 void Query::open()
 {
-    QSqlQuery query = send();
-    const QSqlRecord record = query.record();
-    for (int i = 0; i < record.count(); ++i)
-        m_fields.append(record.fieldName(i));
-    const int columns = int(m_fields.size());
-    while (query.next()) {
-        std::vector<QVariant> row(columns);
-        for (int i = 0; i < columns; ++i)
-            row[i] = query.value(i);
-        m_rows.push_back(std::move(row));
+    if (m_connection->isOdbc()) {
+        // Qt's ODBC driver reads text narrowly and loses Persian letters.
+        close();
+        const std::unique_ptr<ResultReader> reader = m_connection->read(text());
+        for (int i = 0; i < reader->columnCount(); ++i)
+            m_fields.append(reader->columnName(i));
+        while (reader->next()) {
+            std::vector<QVariant> row(m_fields.size());
+            for (std::size_t i = 0; i < row.size(); ++i)
+                row[i] = reader->value(int(i));
+            m_rows.push_back(std::move(row));
+        }
+    } else {
+        QSqlQuery query = send();
+        const QSqlRecord record = query.record();
+        for (int i = 0; i < record.count(); ++i)
+            m_fields.append(record.fieldName(i));
+        while (query.next()) {
+            std::vector<QVariant> row(m_fields.size());
+            for (std::size_t i = 0; i < row.size(); ++i)
+                row[i] = query.value(int(i));
+            m_rows.push_back(std::move(row));
+        }
+        if (query.lastError().isValid())
+            throw DatabaseError(query.lastError().text());
     }
-    if (query.lastError().isValid())
-        throw DatabaseError(query.lastError().text());
     m_open = true;
     m_current = m_rows.empty() ? -1 : 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/apperror.h"
+#include "app/resultreader.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -90,8 +91,16 @@ public:
         return m_target.kind == ConnectionTarget::SqliteFile ? m_target.databaseName : QString();
     }
 
+    bool isOdbc() const { return m_target.kind == ConnectionTarget::Odbc; }
+
     // Receives every statement, in order, exactly as it is sent.
     void setStatementLog(StatementLog log) { m_log = std::move(log); }
+
+    // Opens the connection again when it is closed, logs the statement and
+    // sends it to a reader of our own: ODBC on this very connection (so it
+    // sees its transaction), a SQLite file on a read-only connection of the
+    // reader's own.
+    std::unique_ptr<ResultReader> read(const QString &statement);
 
     // Opens the connection again when it is closed, then sends the text.
     QSqlDatabase &database();

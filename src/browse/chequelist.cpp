@@ -2,13 +2,6 @@
 
 #include "wording/persianorder.h"
 
-#include <QSqlError>
-#include <QSqlField>
-#include <QSqlQuery>
-#include <QSqlRecord>
-
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -82,145 +75,69 @@ void ChequeList::close()
 void ChequeList::open()
 {
     close();
-    const QString statement = text();
     // Opens the connection again when it was closed, as every query does.
-    QSqlDatabase &db = m_connection->database();
-    m_connection->logStatement(statement);
-    const QString file = m_connection->sqliteFile();
-    if (!file.isEmpty()) {
-        fetchFromSqlite(file, statement);
-    } else {
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
-        query.setNumericalPrecisionPolicy(QSql::LowPrecisionDouble);
-        if (!query.exec(statement))
-            throw DatabaseError(query.lastError().text());
-        fetchFromQuery(query);
+    const std::unique_ptr<ResultReader> reader = m_connection->read(text());
+    QStringList names;
+    for (int i = 0; i < reader->columnCount(); ++i)
+        names << reader->columnName(i);
+    for (const QString &required : m_required) {
+        if (!names.contains(required, Qt::CaseInsensitive))
+            throw DatabaseError(u"Field not found: "_s + required);
     }
+    fetch(*reader);
     m_order.resize(m_rows);
     std::iota(m_order.begin(), m_order.end(), std::uint32_t(0));
     m_open = true;
     m_current = m_rows == 0 ? -1 : 0;
 }
 
-namespace {
-
-struct SqliteCloser
+void ChequeList::fetch(ResultReader &reader)
 {
-    void operator()(sqlite3 *db) const { sqlite3_close_v2(db); }
-};
-struct StatementFinalizer
-{
-    void operator()(sqlite3_stmt *statement) const { sqlite3_finalize(statement); }
-};
-
-QString sqliteError(sqlite3 *db)
-{
-    return QString::fromUtf8(sqlite3_errmsg(db));
-}
-
-} // namespace
-
-void ChequeList::fetchFromSqlite(const QString &file, const QString &statement)
-{
-    sqlite3 *raw = nullptr;
-    const int opened = sqlite3_open_v2(file.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
-    const std::unique_ptr<sqlite3, SqliteCloser> db(raw);
-    if (opened != SQLITE_OK)
-        throw DatabaseError(raw ? sqliteError(raw) : u"Cannot open "_s + file);
-    sqlite3_busy_timeout(raw, 5000);
-
-    sqlite3_stmt *rawStatement = nullptr;
-    const QByteArray sql = statement.toUtf8();
-    if (sqlite3_prepare_v2(raw, sql.constData(), int(sql.size()), &rawStatement, nullptr) != SQLITE_OK)
-        throw DatabaseError(sqliteError(raw));
-    const std::unique_ptr<sqlite3_stmt, StatementFinalizer> query(rawStatement);
-
-    // Which result columns are kept, and as what.
+    using Kind = ResultReader::Kind;
+    // Which result columns are kept, and as what; the others are not read.
     std::vector<int> source;
-    const int count = sqlite3_column_count(rawStatement);
-    for (int i = 0; i < count; ++i) {
-        const QString name = QString::fromUtf8(sqlite3_column_name(rawStatement, i));
-        if (!m_kept.contains(name, Qt::CaseInsensitive))
+    for (int i = 0; i < reader.columnCount(); ++i) {
+        const QString name = reader.columnName(i);
+        if (!m_kept.contains(name, Qt::CaseInsensitive)) {
+            reader.readAs(i, Kind::Skip);
             continue;
+        }
         Column column;
         column.name = name;
-        const QByteArray declared = QByteArray(sqlite3_column_decltype(rawStatement, i)).toUpper();
-        if (declared.contains("INT"))
-            column.kind = Column::Integer;
-        else if (declared.contains("DEC") || declared.contains("NUM") || declared.contains("REAL")
-                 || declared.contains("FLOA") || declared.contains("DOUB") || declared.contains("MONEY"))
-            column.kind = Column::Real;
-        if (column.kind == Column::Text && m_numbers.contains(name, Qt::CaseInsensitive))
-            column.kind = Column::Real;
-        m_columns.push_back(std::move(column));
-        source.push_back(i);
-    }
-
-    int step;
-    while ((step = sqlite3_step(rawStatement)) == SQLITE_ROW) {
-        for (std::size_t c = 0; c < m_columns.size(); ++c) {
-            Column &column = m_columns[c];
-            const int i = source[c];
-            if (sqlite3_column_type(rawStatement, i) == SQLITE_NULL) {
-                column.appendNull();
-            } else if (column.kind == Column::Integer) {
-                column.appendInteger(sqlite3_column_int64(rawStatement, i));
-            } else if (column.kind == Column::Real) {
-                column.appendReal(sqlite3_column_double(rawStatement, i));
-            } else {
-                const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(rawStatement, i));
-                column.appendText(text, std::size_t(sqlite3_column_bytes(rawStatement, i)));
-            }
-        }
-        ++m_rows;
-    }
-    if (step != SQLITE_DONE)
-        throw DatabaseError(sqliteError(raw));
-}
-
-void ChequeList::fetchFromQuery(QSqlQuery &query)
-{
-    std::vector<int> source;
-    const QSqlRecord record = query.record();
-    for (int i = 0; i < record.count(); ++i) {
-        if (!m_kept.contains(record.fieldName(i), Qt::CaseInsensitive))
-            continue;
-        Column column;
-        column.name = record.fieldName(i);
-        switch (record.field(i).metaType().id()) {
-        case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
-        case QMetaType::Short: case QMetaType::UShort: case QMetaType::Bool:
+        switch (reader.declaredKind(i)) {
+        case Kind::Integer:
             column.kind = Column::Integer;
             break;
-        case QMetaType::Double: case QMetaType::Float:
+        case Kind::Real:
             column.kind = Column::Real;
             break;
         default:
-            column.kind = m_numbers.contains(column.name, Qt::CaseInsensitive) ? Column::Real : Column::Text;
+            column.kind = m_numbers.contains(name, Qt::CaseInsensitive) ? Column::Real : Column::Text;
         }
+        reader.readAs(i, column.kind == Column::Integer ? Kind::Integer
+                         : column.kind == Column::Real  ? Kind::Real
+                                                        : Kind::Text);
         m_columns.push_back(std::move(column));
         source.push_back(i);
     }
-    while (query.next()) {
+
+    while (reader.next()) {
         for (std::size_t c = 0; c < m_columns.size(); ++c) {
             Column &column = m_columns[c];
-            const QVariant v = query.value(source[c]);
-            if (v.isNull()) {
+            const int i = source[c];
+            if (reader.isNull(i)) {
                 column.appendNull();
             } else if (column.kind == Column::Integer) {
-                column.appendInteger(v.toLongLong());
+                column.appendInteger(reader.integer(i));
             } else if (column.kind == Column::Real) {
-                column.appendReal(v.toDouble());
+                column.appendReal(reader.real(i));
             } else {
-                const QByteArray utf8 = v.toString().toUtf8();
-                column.appendText(utf8.constData(), std::size_t(utf8.size()));
+                const std::string_view text = reader.utf8(i);
+                column.appendText(text.data(), text.size());
             }
         }
         ++m_rows;
     }
-    if (query.lastError().isValid())
-        throw DatabaseError(query.lastError().text());
 }
 
 // --- reading ----------------------------------------------------------------
@@ -364,7 +281,7 @@ void ChequeList::sortByText(const Column &column)
             for (std::uint32_t b = 0; b < 7; ++b)
                 prefix = (prefix << 8) | (b < size ? std::uint8_t(keys[begin + b]) : 0);
             // The last byte: the length so far, so "a" stays before "a\0...".
-            prefix = (prefix << 8) | std::min<std::uint32_t>(size, 7) + 1;
+            prefix = (prefix << 8) | (std::min<std::uint32_t>(size, 7) + 1);
         }
         keyed[i] = {prefix, row};
     }

@@ -9,17 +9,15 @@
 #include <string>
 #include <vector>
 
-class QSqlQuery;
-
 // The main window's list of cheques: every row of its statement fetched at
 // once and kept on the client, to be shown, sorted and picked from.
 //
 // Only the columns asked for are kept (what the grid shows and the print
 // needs), numbers as numbers and texts in one UTF-8 block per column, so that
-// a million cheques take little memory and little time. A SQLite database is
-// read through SQLite itself, on a read-only connection of its own: Qt's
-// driver makes a QVariant of every cell of every row, which alone takes
-// longer than the whole list may.
+// a million cheques take little memory and little time. Rows come through the
+// connection's own reader, never through Qt SQL: Qt's SQLite driver makes a
+// QVariant of every cell, which alone takes longer than the whole list may,
+// and its ODBC driver loses Persian letters.
 class ChequeList
 {
 public:
@@ -36,6 +34,9 @@ public:
         m_numbers = numbers;
     }
     QStringList keptFields() const { return m_kept; }
+    // Columns the result must have, kept or not: without one the list does
+    // not open.
+    void setRequiredFields(const QStringList &fields) { m_required = fields; }
     QStringList numberFields() const { return m_numbers; }
 
     void close();
@@ -90,14 +91,14 @@ private:
 
     void requireOpen() const;
     int requireField(const QString &name) const;
-    void fetchFromSqlite(const QString &file, const QString &statement);
-    void fetchFromQuery(QSqlQuery &query);
+    void fetch(ResultReader &reader);
     void sortByNumber(const Column &column);
     void sortByText(const Column &column);
 
     Connection *m_connection;
     QStringList m_kept;
     QStringList m_numbers;
+    QStringList m_required;
     QStringList m_lines;
     bool m_open = false;
     std::vector<Column> m_columns;

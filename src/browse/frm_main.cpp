@@ -155,6 +155,7 @@ void Tfrm_main::buildControls()
     DBGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     m_model = new ChequeListModel(Checkk, this);
     DBGrid1->setModel(m_model);
+    Checkk.setRequiredFields(CheckkColumns());
     setGridColumns(DefaultGridColumns());
 
     DBGrid1->installEventFilter(this);
@@ -247,6 +248,13 @@ void Tfrm_main::FormCreate()
     // 5. The list and the filter lists.
     if (Con.isOpen())
         openListAndFilters();
+}
+
+QStringList Tfrm_main::CheckkColumns()
+{
+    return {u"code"_s, u"fakcode"_s, u"faknum"_s, u"esmcode"_s, u"kind"_s, u"shoomarehch"_s,
+            u"bank"_s, u"tarikh"_s, u"sharh"_s, u"shhesab"_s, u"mablaghch"_s, u"tarikhvoorod"_s,
+            u"bankhesab"_s, u"status"_s, u"ashkhas_table"_s, u"f_ashkhas_table"_s, u"kfakcode"_s};
 }
 
 void Tfrm_main::PrepareDatabase()

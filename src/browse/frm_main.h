@@ -62,6 +62,9 @@ public:
     ChequeListModel *listModel() const { return m_model; }
 
     static QString ListStatement() { return QStringLiteral("Select * from [Checkk]"); }
+    // Every column of the accounting package's cheque table that the list
+    // binds; a table without one of them is not opened.
+    static QStringList CheckkColumns();
 
     // The splash screen comes first when the window is first shown; the
     // program asks for it, tests mostly do not.

@@ -70,6 +70,7 @@ private Q_SLOTS:
     void untickedFilterIsIgnored();
     void amountTypedThroughTheMask();
     void emptyAmountLeavesTheList();
+    void failedSearchEmptiesTheGrid_data();
     void failedSearchEmptiesTheGrid();
     void sortByAmountAsNumbers();
     void sortByNameInPersianOrder();
@@ -272,10 +273,20 @@ void TestSearch::emptyAmountLeavesTheList()
     QCOMPARE(column(u"code"_s), before);
 }
 
+void TestSearch::failedSearchEmptiesTheGrid_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("no cheque table") << u"alter table checkk rename to gone"_s;
+    // The search must not succeed with an empty bank column.
+    QTest::newRow("no bank column") << u"alter table checkk drop column bank"_s;
+    QTest::newRow("no column the grid leaves out") << u"alter table checkk drop column kfakcode"_s;
+}
+
 void TestSearch::failedSearchEmptiesTheGrid()
 {
+    QFETCH(QString, damage);
     Tfrm_main *w = frm_main;
-    sqliteExec(db(), {u"alter table checkk rename to gone"_s});
+    sqliteExec(db(), {damage});
     QString said;
     onNextModal([&said](QWidget *dialog) {
         said = dialog->windowTitle() + u'|' + frm_Dlg->mem_message->toPlainText();
