@@ -222,6 +222,11 @@ QString sqlServerOdbcString(const QList<KeyValue> &pairs)
         if (host.isEmpty() || host == u"."_s || host.compare(u"(local)"_s, Qt::CaseInsensitive) == 0)
             host = u"localhost"_s;
         parts << u"Server="_s + odbcValue(host + instance);
+        // Without a port FreeTDS takes the one of its configuration, which
+        // Debian's stock freetds.conf leaves unset: it then reaches nothing.
+        // An instance is found through the SQL Server Browser instead.
+        if (port.isEmpty() && instance.isEmpty())
+            port = u"1433"_s;
         if (!port.isEmpty())
             parts << u"Port="_s + odbcValue(port);
         parts << u"TDS_Version=7.4"_s << u"ClientCharset=UTF-8"_s;
@@ -270,7 +275,9 @@ ConnectionTarget ResolveConnectionString(const QString &connectionString)
     ConnectionTarget target;
     if (provider.isEmpty() && (hasKey(pairs, u"Driver") || hasKey(pairs, u"DSN"))) {
         target.kind = ConnectionTarget::Odbc;
-        target.databaseName = connectionString;
+        // The driver manager is handed the text with its terminating NUL,
+        // which FreeTDS keeps in a last value left open (the password).
+        target.databaseName = connectionString.endsWith(u';') ? connectionString : connectionString + u';';
         const bool sqlite = valueOf(pairs, {u"Driver"}).contains(u"sqlite"_s, Qt::CaseInsensitive);
         target.dialect = Dialect(sqlite ? Dialect::Sqlite : Dialect::SqlServer);
     } else if (isSqlServerProvider(provider)) {

@@ -81,7 +81,7 @@ void TestDatabase::resolve_data()
     const QString tds = u"TDS_Version=7.4;ClientCharset=UTF-8;"_s;
     QTest::newRow("OLE DB with login")
         << u"Provider=SQLOLEDB.1;Password=secret;Persist Security Info=True;User ID=sa;Initial Catalog=Zarvel;Data Source=acc-server"_s
-        << odbc << u"Driver=FreeTDS;Server=acc-server;"_s + tds + u"Database=Zarvel;UID=sa;PWD=secret;"_s << server;
+        << odbc << u"Driver=FreeTDS;Server=acc-server;Port=1433;"_s + tds + u"Database=Zarvel;UID=sa;PWD=secret;"_s << server;
     QTest::newRow("host and port")
         << u"Provider=SQLOLEDB;Data Source=10.0.0.5,1433;Initial Catalog=Zarvel;User ID=sa;Password=x"_s
         << odbc << u"Driver=FreeTDS;Server=10.0.0.5;Port=1433;"_s + tds + u"Database=Zarvel;UID=sa;PWD=x;"_s << server;
@@ -90,16 +90,27 @@ void TestDatabase::resolve_data()
         << odbc << u"Driver=FreeTDS;Server=localhost\\SQLEXPRESS;"_s + tds + u"Database=Zarvel;Trusted_Connection=Yes;"_s << server;
     QTest::newRow("(local) and a password with a semicolon")
         << u"Provider=MSOLEDBSQL19;Data Source=(local);User ID=sa;Password=\"a;b\""_s
-        << odbc << u"Driver=FreeTDS;Server=localhost;"_s + tds + u"UID=sa;PWD={a;b};"_s << server;
+        << odbc << u"Driver=FreeTDS;Server=localhost;Port=1433;"_s + tds + u"UID=sa;PWD={a;b};"_s << server;
+    QTest::newRow("this machine, no port")
+        << u"Provider=SQLOLEDB.1;Data Source=.;Initial Catalog=Zarvel;User ID=sa;Password=x"_s
+        << odbc << u"Driver=FreeTDS;Server=localhost;Port=1433;"_s + tds + u"Database=Zarvel;UID=sa;PWD=x;"_s << server;
+    QTest::newRow("host and instance, no port")
+        << u"Provider=SQLOLEDB.1;Data Source=acc-server\\ACC;User ID=sa;Password=x"_s
+        << odbc << u"Driver=FreeTDS;Server=acc-server\\ACC;"_s + tds + u"UID=sa;PWD=x;"_s << server;
     QTest::newRow("driver chosen in the line")
         << u"Provider=SQLOLEDB.1;Driver={ODBC Driver 18 for SQL Server};Data Source=srv\\INST;User ID=u;Password=p"_s
         << odbc << u"Driver=ODBC Driver 18 for SQL Server;Server=srv\\INST;UID=u;PWD=p;"_s << server;
     QTest::newRow("ODBC as it is")
         << u"Driver={FreeTDS};Server=srv;Port=1433;Database=Zarvel;UID=sa;PWD=x;TDS_Version=7.4"_s
-        << odbc << u"Driver={FreeTDS};Server=srv;Port=1433;Database=Zarvel;UID=sa;PWD=x;TDS_Version=7.4"_s << server;
+        << odbc << u"Driver={FreeTDS};Server=srv;Port=1433;Database=Zarvel;UID=sa;PWD=x;TDS_Version=7.4;"_s << server;
+    QTest::newRow("ODBC whose password ends the line")
+        << u"Driver={FreeTDS};Server=srv;Port=1433;UID=u;PWD=secret"_s
+        << odbc << u"Driver={FreeTDS};Server=srv;Port=1433;UID=u;PWD=secret;"_s << server;
+    QTest::newRow("ODBC ending in a semicolon")
+        << u"Driver={FreeTDS};Server=srv;PWD={a;b};"_s << odbc << u"Driver={FreeTDS};Server=srv;PWD={a;b};"_s << server;
     QTest::newRow("ODBC to SQLite") << u"Driver=SQLite3;Database=/tmp/x.db"_s << odbc
-                                    << u"Driver=SQLite3;Database=/tmp/x.db"_s << sqlite;
-    QTest::newRow("DSN") << u"DSN=zarvel;UID=sa"_s << odbc << u"DSN=zarvel;UID=sa"_s << server;
+                                    << u"Driver=SQLite3;Database=/tmp/x.db;"_s << sqlite;
+    QTest::newRow("DSN") << u"DSN=zarvel;UID=sa"_s << odbc << u"DSN=zarvel;UID=sa;"_s << server;
     QTest::newRow("SQLite file") << u"Provider=SQLite;Data Source=/data/cheques.db"_s << file
                                  << u"/data/cheques.db"_s << sqlite;
     QTest::newRow("Jet") << u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\a.mdb;Persist Security Info=False"_s
