@@ -100,6 +100,40 @@ QStringList Dialect::createChequeItemsTable() const
     };
 }
 
+QStringList Dialect::createPrintLogTable() const
+{
+    if (m_kind == SqlServer) {
+        return {
+        u"CREATE TABLE [dbo].[PrintLog]("_s,
+        u" [LogID] [int] IDENTITY(1,1) NOT NULL ,"_s,
+        u" [code] [int] NOT NULL ,"_s,
+        u" [shoomarehch] [nvarchar] (255) COLLATE Arabic_CI_AS NULL ,"_s,
+        u" [mablaghch] [decimal] (18, 3) NULL ,"_s,
+        u" [ChID] [int] NULL ,"_s,
+        u" [Title] [nvarchar] (50) COLLATE Arabic_CI_AS NULL ,"_s,
+        u" [PrinterName] [nvarchar] (255) COLLATE Arabic_CI_AS NULL ,"_s,
+        u" [PrintTime] [datetime] NULL ,"_s,
+        u" [MachineName] [nvarchar] (255) COLLATE Arabic_CI_AS NULL ,"_s,
+        u" [UserName] [nvarchar] (255) COLLATE Arabic_CI_AS NULL"_s,
+        u") ON [PRIMARY]"_s,
+        };
+    }
+    return {
+        u"CREATE TABLE [PrintLog]("_s,
+        u" [LogID] INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL ,"_s,
+        u" [code] int NOT NULL ,"_s,
+        u" [shoomarehch] nvarchar(255) COLLATE NOCASE NULL ,"_s,
+        u" [mablaghch] decimal(18,3) NULL ,"_s,
+        u" [ChID] int NULL ,"_s,
+        u" [Title] nvarchar(50) COLLATE NOCASE NULL ,"_s,
+        u" [PrinterName] nvarchar(255) COLLATE NOCASE NULL ,"_s,
+        u" [PrintTime] datetime NULL ,"_s,
+        u" [MachineName] nvarchar(255) COLLATE NOCASE NULL ,"_s,
+        u" [UserName] nvarchar(255) COLLATE NOCASE NULL"_s,
+        u")"_s,
+    };
+}
+
 // ---------------------------------------------------------------------------
 // Connection strings
 

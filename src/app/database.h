@@ -35,6 +35,8 @@ public:
     QString catalogQuery() const;
     QStringList createChequeTable() const;
     QStringList createChequeItemsTable() const;
+    // The register of printed cheques.
+    QStringList createPrintLogTable() const;
 
 private:
     Kind m_kind;

@@ -115,21 +115,26 @@ void seedItems(Query &q, const BuiltInTemplate &cheque)
 
 PrepareOutcome PrepareDatabase(Query &q, const QString &exeDir)
 {
+    const Dialect dialect = q.connection().dialect();
+    bool cheque = false, chequeItems = false, checkk = false, printLog = false;
     try {
-        const Dialect dialect = q.connection().dialect();
         q.close();
         q.setText({CatalogStatement(dialect)});
         q.open();
-        bool cheque = false, chequeItems = false, checkk = false;
         for (q.first(); !q.eof(); q.next()) {
             const QString name = q.asString(u"name"_s);
             cheque = cheque || name == u"Cheque"_s;
             chequeItems = chequeItems || name == u"ChequeItems"_s;
             checkk = checkk || name == u"checkk"_s;
+            printLog = printLog || name == u"PrintLog"_s;
         }
-        if (!checkk)
-            return PrepareOutcome::ForeignDatabase;
+    } catch (const AppError &) {
+        return PrepareOutcome::Done; // no catalogue: nothing is checked or made
+    }
+    if (!checkk)
+        return PrepareOutcome::ForeignDatabase;
 
+    try {
         const QList<BuiltInTemplate> &templates = BuiltInTemplates();
         if (!cheque) {
             run(q, dialect.createChequeTable());
@@ -147,6 +152,13 @@ PrepareOutcome PrepareDatabase(Query &q, const QString &exeDir)
         }
     } catch (const AppError &) {
         // Whatever was done stays done; start-up goes on without a word.
+    }
+    // The print register is ours alone: made whether or not the templates
+    // could be, and its failure is as silent.
+    try {
+        if (!printLog)
+            run(q, dialect.createPrintLogTable());
+    } catch (const AppError &) {
     }
     return PrepareOutcome::Done;
 }

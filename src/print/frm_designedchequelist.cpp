@@ -1,7 +1,11 @@
 #include "print/frm_designedchequelist.h"
 
 #include "app/forms.h"
+#include "print/chequeprinting.h"
+#include "print/chequetexts.h"
+#include "print/printerchoice.h"
 #include "print/printjob.h"
+#include "print/printregister.h"
 #include "report/pagescroller.h"
 #include "report/picturebox.h"
 #include "report/reportlabel.h"
@@ -15,11 +19,13 @@
 #include "wording/dates.h"
 
 #include <QAbstractTableModel>
+#include <QComboBox>
 #include <QCursor>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -236,6 +242,23 @@ Tfrm_DesignedChequeList::Tfrm_DesignedChequeList(Connection &connection, QWidget
     DetailBand1->setObjectName(u"DetailBand1"_s);
     DetailBand1->setGeometry(0, 0, DQR->width(), 0);
 
+    lbl_PrintState = new QLabel(Panel2);
+    lbl_PrintState->setObjectName(u"lbl_PrintState"_s);
+    lbl_PrintState->setFont(PixelFont(u"Tahoma"_s, 13, true));
+    lbl_PrintState->setTextFormat(Qt::PlainText);
+    lbl_PrintState->hide();
+    lbl_Printer = new QLabel(u"چاپگر:"_s, Panel2);
+    lbl_Printer->setObjectName(u"lbl_Printer"_s);
+    cmb_Printer = new QComboBox(Panel2);
+    cmb_Printer->setObjectName(u"cmb_Printer"_s);
+    lbl_Printer->setBuddy(cmb_Printer);
+    connect(cmb_Printer, &QComboBox::activated, this, [this](int index) {
+        PrinterChoice::setChosen(cmb_Printer->itemData(index).toString());
+    });
+    lbl_Feedback = new QLabel(Panel2);
+    lbl_Feedback->setObjectName(u"lbl_Feedback"_s);
+    lbl_Feedback->setTextFormat(Qt::PlainText);
+
     FormResize();
     // Centred on the desktop.
     if (const QScreen *screen = this->screen())
@@ -269,7 +292,19 @@ void Tfrm_DesignedChequeList::FormResize()
     const QRect inside = GroupBox1->contentsRect();
     Panel1->setGeometry(inside.left(), 15, 215, std::max(0, inside.bottom() - 15));
     Panel2->setGeometry(223, 15, std::max(0, GroupBox1->width() - 239), std::max(0, GroupBox1->height() - 28));
-    scb->setGeometry(0, 0, Panel2->width(), Panel2->height());
+    // The state line over the preview, the printer and the last print's
+    // line under it; the preview takes the rest.
+    const int w = Panel2->width();
+    const int line = lbl_PrintState->fontMetrics().height() + 6;
+    const int top = lbl_PrintState->isHidden() ? 0 : line;
+    const int row = cmb_Printer->sizeHint().height();
+    const int bottom = Panel2->height() - row - line;
+    lbl_PrintState->setGeometry(0, 0, w, line);
+    scb->setGeometry(0, top, w, std::max(0, bottom - top - 4));
+    const int label = lbl_Printer->sizeHint().width();
+    lbl_Printer->setGeometry(w - label, bottom, label, row);
+    cmb_Printer->setGeometry(std::max(0, w - label - 6 - 300), bottom, std::min(300, w - label - 6), row);
+    lbl_Feedback->setGeometry(0, bottom + row, w, line);
     CenterPreviewPage();
 }
 
@@ -370,24 +405,30 @@ void Tfrm_DesignedChequeList::ds_ChequeDataChange()
     btn_Del->setEnabled(n != 0);
     btn_GoUp->setEnabled(n > 1);
     btn_goDown->setEnabled(n > 1);
-    btn_Print->setEnabled(n > 0 && CheckkCode != 0);
     if (n > 0 && CheckkCode != 0) {
         LoadPreviewCheque(currentChequeId());
         FillPreview();
-        CenterPreviewPage();
     }
+    btn_Print->setEnabled(n > 0 && CheckkCode != 0 && m_refusal.isEmpty());
+    if (n > 0 && CheckkCode != 0)
+        CenterPreviewPage();
 }
 
 void Tfrm_DesignedChequeList::showFor(qint64 code)
 {
     CheckkCode = code;
+    lbl_Feedback->clear();
+    fillPrinters();
     if (!Cheque.isOpen())
         reopenCheque(0);
     if (!Cheque.isEmpty() && code != 0) {
-        btn_Print->setEnabled(true);
         LoadPreviewCheque(currentChequeId());
         FillPreview();
+        btn_Print->setEnabled(m_refusal.isEmpty());
     } else {
+        m_refusal.clear();
+        lbl_PrintState->hide();
+        FormResize();
         btn_Print->setEnabled(false);
     }
     exec();
@@ -446,31 +487,76 @@ bool Tfrm_DesignedChequeList::LoadPreviewPicture(const QString &path)
 
 void Tfrm_DesignedChequeList::FillPreview()
 {
+    // The texts the print job would put on paper, and nothing else: a field
+    // that cannot be written out stays empty, and the line says why.
+    m_refusal.clear();
+    QString printedBefore;
     try {
         q.close();
         q.clear();
         q.add(ChequeByCodeStatement(CheckkCode));
         q.open();
-        const QString date = FieldOrNull(q, u"tarikh"_s).toString();
-        lbl_DigitDate->setText(date);
-        lbl_AlphaDate->setText(DateToWords(date));
-        const QVariant amount = FieldOrNull(q, u"mablaghch"_s);
-        const QString grouped = GroupDigitsText(FloatToText(amount.isNull() ? 0.0 : amount.toDouble()), u',');
-        lbl_DigitAmount->setText(DigitAmountCaption(grouped));
-        lbl_AlphaAmount->setText(AmountToRialWords(grouped));
-        lbl_AlphaAmountToman->setText(AmountToTomanWords(grouped));
-        lbl_Payment->setText(FieldOrNull(q, u"sharh"_s).toString());
+        const ChequeTexts texts = MakeChequeTexts(FieldOrNull(q, u"tarikh"_s), FieldOrNull(q, u"mablaghch"_s),
+                                                  FieldOrNull(q, u"sharh"_s));
+        lbl_DigitDate->setText(texts.digitDate);
+        lbl_AlphaDate->setText(texts.alphaDate);
+        lbl_DigitAmount->setText(texts.digitAmount);
+        lbl_AlphaAmount->setText(texts.rialWords);
+        lbl_AlphaAmountToman->setText(texts.tomanWords);
+        lbl_Payment->setText(texts.payee);
+        m_refusal = texts.refusal;
+        if (texts.printable()) {
+            const PastPrints past = FindPastPrints(q, CheckkCode);
+            if (past.count > 0) {
+                printedBefore = u"این چک پیش از این چاپ شده است: %1 با چاپگر «%2»"_s.arg(
+                    SolarDateTimeText(past.last), past.lastPrinter);
+            }
+        }
     } catch (const AppError &) {
-        // The labels not reached keep the template's captions.
+        // The labels not reached keep what they had; the print job reads the
+        // cheque again and says what fails.
     }
+    QPalette palette = lbl_PrintState->palette();
+    palette.setColor(QPalette::WindowText, m_refusal.isEmpty() ? QColor(150, 90, 0) : QColor(190, 0, 0));
+    lbl_PrintState->setPalette(palette);
+    lbl_PrintState->setText(m_refusal.isEmpty() ? printedBefore : m_refusal);
+    lbl_PrintState->setVisible(!lbl_PrintState->text().isEmpty());
+    btn_Print->setToolTip(m_refusal);
+    FormResize();
+}
+
+void Tfrm_DesignedChequeList::fillPrinters()
+{
+    cmb_Printer->clear();
+    const QStringList printers = PrinterChoice::installedPrinters();
+    const QString systemDefault = PrinterChoice::systemDefault();
+    if (printers.isEmpty() && systemDefault.isEmpty()) {
+        cmb_Printer->addItem(u"هیچ چاپگری نصب نیست"_s, QString());
+        cmb_Printer->setEnabled(false);
+        return;
+    }
+    cmb_Printer->setEnabled(true);
+    cmb_Printer->addItem(systemDefault.isEmpty() ? u"پیش فرض سیستم"_s
+                                                 : u"پیش فرض سیستم (%1)"_s.arg(systemDefault),
+                         QString());
+    for (const QString &printer : printers)
+        cmb_Printer->addItem(printer, printer);
+    const int chosen = cmb_Printer->findData(PrinterChoice::chosen());
+    cmb_Printer->setCurrentIndex(std::max(0, chosen));
 }
 
 // --- the buttons -----------------------------------------------------------
 
 void Tfrm_DesignedChequeList::btn_PrintClick()
 {
-    if (btn_Print->isEnabled())
-        PrintChequeWithTemplate(currentChequeId(), CheckkCode);
+    if (!btn_Print->isEnabled())
+        return;
+    const PrintAttempt attempt =
+        PrintChequeOnce(currentChequeId(), Cheque.asString(u"Title"_s), CheckkCode, q);
+    if (attempt.outcome == PrintAttempt::Printed) {
+        lbl_Feedback->setText(PrintedLine(attempt));
+        FillPreview(); // now "printed before"
+    }
 }
 
 void Tfrm_DesignedChequeList::btn_NewClick()

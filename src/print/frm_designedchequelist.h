@@ -6,7 +6,9 @@
 
 class PageScroller;
 class PictureBox;
+class QComboBox;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QTableView;
 class ReportLabel;
@@ -55,6 +57,12 @@ public:
     ReportLabel *lbl_Payment;
     ReportLabel *lbl_AlphaAmountToman;
     QWidget *DetailBand1;
+    // Over the preview: why this cheque will not print, or that it was
+    // printed before. Under it: the printer, and what the last print did.
+    QLabel *lbl_PrintState;
+    QLabel *lbl_Printer;
+    QComboBox *cmb_Printer;
+    QLabel *lbl_Feedback;
 
     // Prepares the window for the cheque `code` (0: none) and shows it modally.
     void showFor(qint64 code);
@@ -88,6 +96,7 @@ private:
     bool LoadPreviewPicture(const QString &path);
     void FillPreview();
     void CenterPreviewPage();
+    void fillPrinters();
 
     void moveTemplate(bool down);
     // Closes and opens the list, then makes current the template `chequeId`
@@ -101,6 +110,7 @@ private:
     qint64 CheckkCode = 0;
     QString ImagePath;
     QString ChequeTitle;
+    QString m_refusal; // why the previewed cheque will not print
 };
 
 // Shows the template list for the cheque `code`; returns when it closes.

@@ -1,5 +1,6 @@
 #include "print/frm_printcheque.h"
 
+#include "print/printerchoice.h"
 #include "report/reportlabel.h"
 #include "report/reportpage.h"
 #include "report/reportprinter.h"
@@ -44,8 +45,9 @@ Tfrm_PrintCheque::Tfrm_PrintCheque(QWidget *parent)
 
 bool Tfrm_PrintCheque::Print()
 {
-    const bool printed = m_outputFile.isEmpty() ? PrintReportToDefaultPrinter(*QR)
-                                                : PrintReportToPdf(*QR, m_outputFile);
+    m_lastDestination = m_outputFile.isEmpty() ? PrinterChoice::effective() : m_outputFile;
+    const bool printed = !m_outputFile.isEmpty() ? PrintReportToPdf(*QR, m_outputFile)
+                       : !m_lastDestination.isEmpty() && PrintReportToPrinter(*QR, m_lastDestination);
     if (printed)
         ++m_printed;
     return printed;

@@ -23,9 +23,12 @@ public:
     ReportLabel *qlbl_AlphaAmount;
     ReportLabel *qlbl_AlphaAmountToman;
 
-    // Sends the page, once, to the system's default printer, or to the PDF
-    // file given here instead. False when nothing was printed.
+    // Sends the page, once, to the printer chosen on this machine (the
+    // system's default unless another was picked), or to the PDF file given
+    // here instead. False when nothing was printed.
     bool Print();
+    // Where the last page went: a printer's name, or the PDF file.
+    QString lastDestination() const { return m_lastDestination; }
     void setOutputFile(const QString &pdfFile) { m_outputFile = pdfFile; }
     QString outputFile() const { return m_outputFile; }
     // Pages handed over since start-up.
@@ -33,5 +36,6 @@ public:
 
 private:
     QString m_outputFile;
+    QString m_lastDestination;
     int m_printed = 0;
 };

@@ -1,14 +1,14 @@
 #include "print/printjob.h"
 
+#include "app/apperror.h"
 #include "app/database.h"
 #include "app/forms.h"
+#include "print/chequetexts.h"
 #include "print/frm_printcheque.h"
 #include "report/reportlabel.h"
 #include "report/reportpage.h"
 #include "templates/frm_chequedesign.h"
 #include "ui/maskededit.h"
-#include "wording/amounts.h"
-#include "wording/conversions.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -23,15 +23,6 @@ QString ChequeByCodeStatement(qint64 code)
 QVariant FieldOrNull(const Query &query, const QString &field)
 {
     return query.eof() ? QVariant() : query.value(field);
-}
-
-QString GroupedChequeAmount(const QVariant &mablaghch)
-{
-    const double amount = mablaghch.isNull() ? 0.0 : mablaghch.toDouble();
-    const QString grouped = GroupDigitsText(FloatToText(amount), u',');
-    // The grouping takes amounts of sixteen digits and more; the wording does not.
-    AmountToRialWords(grouped);
-    return grouped;
 }
 
 namespace {
@@ -71,7 +62,7 @@ bool PrintDesignedPage(const Tfrm_ChequeDesign &design, Tfrm_PrintCheque &print)
     return print.Print();
 }
 
-void PrintChequeWithTemplate(qint64 chequeId, qint64 code)
+bool PrintChequeWithTemplate(qint64 chequeId, qint64 code)
 {
     Tfrm_ChequeDesign &design = *frm_ChequeDesign;
     design.LoadCheque(chequeId);
@@ -81,19 +72,24 @@ void PrintChequeWithTemplate(qint64 chequeId, qint64 code)
     q.clear();
     q.add(ChequeByCodeStatement(code));
     q.open();
-    const QString date = FieldOrNull(q, u"tarikh"_s).toString();
-    // Refused before any field changes: a wrong amount never reaches the page.
-    const QString grouped = GroupedChequeAmount(FieldOrNull(q, u"mablaghch"_s));
-    const QString payee = FieldOrNull(q, u"sharh"_s).toString();
+    // Refused before any field changes: a wrong amount or an unreadable
+    // date never reaches the page, nor does a template's placeholder.
+    const ChequeTexts texts = MakeChequeTexts(FieldOrNull(q, u"tarikh"_s), FieldOrNull(q, u"mablaghch"_s),
+                                              FieldOrNull(q, u"sharh"_s));
+    if (!texts.printable())
+        throw AppError(texts.refusal);
 
     // Each handler runs again by hand: a field that already held the text
     // would not tell it.
-    design.edt_Date->setText(date);
+    design.edt_Date->setText(texts.digitDate);
     design.edt_DateChange();
-    design.edt_Money->setText(grouped);
+    // A date stored as the accounting package writes it ("1403/7/15") is
+    // worded too, though it is not date text.
+    design.lbl_AlphaDate->setText(texts.alphaDate);
+    design.edt_Money->setText(texts.groupedAmount);
     design.edt_MoneyChange();
-    design.edt_payment->setText(payee);
+    design.edt_payment->setText(texts.payee);
     design.edt_paymentChange();
 
-    PrintDesignedPage(design, *frm_PrintCheque);
+    return PrintDesignedPage(design, *frm_PrintCheque);
 }

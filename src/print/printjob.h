@@ -14,14 +14,11 @@ QString ChequeByCodeStatement(qint64 code);
 // matches no cheque reads as an empty cheque.
 QVariant FieldOrNull(const Query &query, const QString &field);
 
-// The cheque's amount grouped in threes with ",", as it goes onto the cheque.
-// Throws AppError for an amount the wording refuses (negative, fractional,
-// too long to be worded), so that no cheque is printed with a wrong amount.
-QString GroupedChequeAmount(const QVariant &mablaghch);
-
 // Fills the template `chequeId` with the cheque `code` on the designer and
-// prints its six texts on a page of the template's size.
-void PrintChequeWithTemplate(qint64 chequeId, qint64 code);
+// prints its six texts on a page of the template's size. A cheque that must
+// not be printed (its amount or its date cannot be written out) is refused
+// with AppError before anything changes. False when no printer took the page.
+bool PrintChequeWithTemplate(qint64 chequeId, qint64 code);
 
 // Prints the designer's six labels as they stand, on a page of the designer's
 // size and orientation. False when nothing was printed (no printer).

@@ -78,9 +78,9 @@ bool PrintReport(const ReportPage &page, QPrinter &printer)
     return painter.end();
 }
 
-bool PrintReportToDefaultPrinter(const ReportPage &page)
+bool PrintReportToPrinter(const ReportPage &page, const QString &printerName)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (info.isNull())
         return false;
     QPrinter printer(info, QPrinter::HighResolution);

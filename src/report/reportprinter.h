@@ -28,7 +28,8 @@ void PaintReportLabels(QPainter &painter, const ReportPage &page, double unitsPe
 
 // One page, one copy, no dialog. False when the printer cannot take the page.
 bool PrintReport(const ReportPage &page, QPrinter &printer);
-// The system's default printer; false, with nothing printed, when there is none.
-bool PrintReportToDefaultPrinter(const ReportPage &page);
+// The installed printer of that name; false, with nothing printed, when there
+// is none.
+bool PrintReportToPrinter(const ReportPage &page, const QString &printerName);
 // The same page written to a PDF file.
 bool PrintReportToPdf(const ReportPage &page, const QString &file);

@@ -378,7 +378,12 @@ void Tfrm_ChequeDesign::edt_paymentChange()
 
 void Tfrm_ChequeDesign::BitBtn9Click()
 {
-    PrintDesignedPage(*this, *frm_PrintCheque);
+    // A test page, not a cheque: not registered, and nothing is asked.
+    if (!PrintDesignedPage(*this, *frm_PrintCheque)) {
+        const QString printer = frm_PrintCheque->lastDestination();
+        ShowDlg(0, u"خطا"_s, printer.isEmpty() ? u"هیچ چاپگری روی این رایانه نصب نیست؛ چیزی چاپ نشد."_s
+                                               : u"چاپگر «%1» صفحه را نپذیرفت."_s.arg(printer));
+    }
 }
 
 // --- the mouse -------------------------------------------------------------

@@ -81,7 +81,7 @@ Tfrm_Dlg::Tfrm_Dlg(QWidget *parent)
     (new Bevel(Bevel::TopLine, this))->setGeometry(3, 160, 375, 2);
 }
 
-void Tfrm_Dlg::prepare(int kind, const QString &caption, const QString &message)
+void Tfrm_Dlg::prepare(int kind, const QString &caption, const QString &message, bool cancelFirst)
 {
     mem_message->setPlainText(message);
     setWindowTitle(caption);
@@ -94,6 +94,9 @@ void Tfrm_Dlg::prepare(int kind, const QString &caption, const QString &message)
         btn_ok->move(width() / 2 - btn_ok->width() / 2, btn_ok->y());
     }
     btn_cansel->setVisible(twoButtons);
+    m_cancelFirst = twoButtons && cancelFirst;
+    btn_ok->setDefault(!m_cancelFirst);
+    btn_cansel->setDefault(m_cancelFirst);
     QLabel *store = kind == 0 ? Image_error : kind == 1 ? Image_info : kind == 2 ? Image_question : Image_alert;
     img_logo->setPixmap(store->pixmap());
 }
@@ -102,7 +105,7 @@ void Tfrm_Dlg::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     FormShow();
-    btn_ok->setFocus();
+    (m_cancelFirst ? btn_cansel : btn_ok)->setFocus();
 }
 
 void Tfrm_Dlg::FormShow()
@@ -179,10 +182,10 @@ bool Tfrm_Dlg::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-QString ShowDlg(int kind, const QString &caption, const QString &message)
+QString ShowDlg(int kind, const QString &caption, const QString &message, DefaultAnswer answer)
 {
     if (!frm_Dlg)
         frm_Dlg = new Tfrm_Dlg(frm_main);
-    frm_Dlg->prepare(kind, caption, message);
+    frm_Dlg->prepare(kind, caption, message, answer == DefaultAnswer::No);
     return frm_Dlg->exec() == 1 ? u"ok"_s : u"cancel"_s;
 }

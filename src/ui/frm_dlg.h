@@ -25,8 +25,9 @@ public:
     QPushButton *btn_ok;
     QPushButton *btn_cansel;
 
-    // Configures the dialog for one message; ShowDlg shows it.
-    void prepare(int kind, const QString &caption, const QString &message);
+    // Configures the dialog for one message; ShowDlg shows it. With
+    // `cancelFirst` the focus and Enter go to the cancel button.
+    void prepare(int kind, const QString &caption, const QString &message, bool cancelFirst = false);
     bool dragging() const { return m_dragging; }
 
 protected:
@@ -47,9 +48,14 @@ private:
     int xcc = 0;
     int ycc = 0;
     bool m_dragging = false;
+    bool m_cancelFirst = false;
 };
 
 // The message dialog, created on first use when start-up has not created it
 // yet. Answers "ok" when the user pressed the OK button, "cancel" otherwise.
 // Kinds: 0 error, 1 information, 2 question, 3 alert, 4 yes-or-no question.
-QString ShowDlg(int kind, const QString &caption, const QString &message);
+// A question whose safe answer is no (print a cheque again?) opens with the
+// focus on " خير", so that Enter answers "cancel".
+enum class DefaultAnswer { Ok, No };
+QString ShowDlg(int kind, const QString &caption, const QString &message,
+                DefaultAnswer answer = DefaultAnswer::Ok);

@@ -61,6 +61,7 @@ void TestDatabase::dialectTexts()
     };
     QCOMPARE(columns(sqlite.createChequeTable()), columns(server.createChequeTable()));
     QCOMPARE(columns(sqlite.createChequeItemsTable()), columns(server.createChequeItemsTable()));
+    QCOMPARE(columns(sqlite.createPrintLogTable()), columns(server.createPrintLogTable()));
 }
 
 void TestDatabase::resolve_data()

@@ -48,6 +48,7 @@ private Q_SLOTS:
 
     void sqlServerStatements();
     void firstStartCreatesAndSeeds();
+    void printRegisterMadeWhereMissing();
     void secondStartOnlyAsksTheCatalogue();
     void foreignDatabaseWritesNothing();
     void oneTableMissing_data();
@@ -163,6 +164,19 @@ void TestPreparation::sqlServerStatements()
     const SeedItem &payment = BuiltInTemplates()[3].items.last();
     QCOMPARE(InsertSeedItemStatement(d, 4, payment)[1],
              u"Values(4,N'Payment',276,546,169,1,0,1,N'Tahoma',0,12,-16777208,N'در وجه*************************')"_s);
+    QCOMPARE(d.createPrintLogTable(), (QStringList{
+        u"CREATE TABLE [dbo].[PrintLog]("_s,
+        u" [LogID] [int] IDENTITY(1,1) NOT NULL ,"_s,
+        u" [code] [int] NOT NULL ,"_s,
+        u" [shoomarehch] [nvarchar] (255) COLLATE Arabic_CI_AS NULL ,"_s,
+        u" [mablaghch] [decimal] (18, 3) NULL ,"_s,
+        u" [ChID] [int] NULL ,"_s,
+        u" [Title] [nvarchar] (50) COLLATE Arabic_CI_AS NULL ,"_s,
+        u" [PrinterName] [nvarchar] (255) COLLATE Arabic_CI_AS NULL ,"_s,
+        u" [PrintTime] [datetime] NULL ,"_s,
+        u" [MachineName] [nvarchar] (255) COLLATE Arabic_CI_AS NULL ,"_s,
+        u" [UserName] [nvarchar] (255) COLLATE Arabic_CI_AS NULL"_s,
+        u") ON [PRIMARY]"_s}));
 }
 
 void TestPreparation::firstStartCreatesAndSeeds()
@@ -205,10 +219,32 @@ void TestPreparation::firstStartCreatesAndSeeds()
     QCOMPARE(QImage(folder.exeDir + u"pasargad.jpg"_s).size(), sizes[2]);
 
     // The statements in the order sent: catalogue, two tables, the blank
-    // template's items, then each bank template and its items.
-    QCOMPARE(db.log.size(), 1 + 2 + 1 + 7 + 3 * 8);
+    // template's items, then each bank template and its items, and last the
+    // print register.
+    QCOMPARE(db.log.size(), 1 + 2 + 1 + 7 + 3 * 8 + 1);
     QCOMPARE(db.log[0], CatalogStatement(Dialect(Dialect::Sqlite)));
     QCOMPARE(db.log[4], ChequeIdByTitleStatement(Dialect(Dialect::Sqlite), u"جدید"_s));
+    QCOMPARE(db.log.last(), Dialect(Dialect::Sqlite).createPrintLogTable().join(u"\r\n"_s));
+    QCOMPARE(sqliteColumn(file, u"select count(*) from PrintLog"_s), QVariantList{0});
+}
+
+void TestPreparation::printRegisterMadeWhereMissing()
+{
+    // A database prepared before there was a register gets it, and nothing else.
+    ProgramFolder folder;
+    const QString file = accountingDatabase(folder.exeDir);
+    {
+        Prepared first(file);
+        PrepareDatabase(first.q, folder.exeDir);
+    }
+    sqliteExec(file, {u"drop table PrintLog"_s});
+    Prepared again(file);
+    QCOMPARE(PrepareDatabase(again.q, folder.exeDir), PrepareOutcome::Done);
+    QCOMPARE(again.log, (QStringList{CatalogStatement(Dialect(Dialect::Sqlite)),
+                                     Dialect(Dialect::Sqlite).createPrintLogTable().join(u"\r\n"_s)}));
+    QCOMPARE(sqliteColumn(file, u"select count(*) from Cheque"_s), QVariantList{4});
+    sqliteExec(file, {u"insert into PrintLog(code, PrinterName, PrintTime) values(7, 'p', '2026-12-10T10:00:00')"_s});
+    QCOMPARE(sqliteColumn(file, u"select LogID from PrintLog"_s), QVariantList{1});
 }
 
 void TestPreparation::secondStartOnlyAsksTheCatalogue()

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSettings>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,6 +31,8 @@ struct ProgramFolder
     ProgramFolder()
     {
         QDir(root.path()).mkpath(QStringLiteral("Apps/Cheque"));
+        // This machine's settings (the chosen printer) of this folder's own.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root.path() + QStringLiteral("/settings"));
         parentDir = QDir::toNativeSeparators(root.path() + QStringLiteral("/Apps/"));
         exeDir = QDir::toNativeSeparators(root.path() + QStringLiteral("/Apps/Cheque/"));
     }

@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
 
@@ -41,13 +42,13 @@ private Q_SLOTS:
     void edgesHoldWhateverTheTextsLength();
     void hiddenItemPrintsNothing();
     void secondPrintKeepsNothingOfTheFirst();
-    void emptyOrOddDate_data();
-    void emptyOrOddDate();
-    void codeWithoutCheque();
-    void refusedAmountPrintsNothing_data();
-    void refusedAmountPrintsNothing();
+    void datesAsThePackageWritesThem_data();
+    void datesAsThePackageWritesThem();
+    void refusedChequePrintsNothing_data();
+    void refusedChequePrintsNothing();
+    void codeWithoutChequeIsRefused();
     void designerPrintsWhatItShows();
-    void withoutPrinterNothingHappens();
+    void withoutPrinterNothingIsPrinted();
 
 private:
     QString db() const { return m_program.folder->fallbackDatabase(); }
@@ -209,71 +210,85 @@ void TestPrintJob::secondPrintKeepsNothingOfTheFirst()
     QCOMPARE(frm_PrintCheque->QR->orientation(), QPageLayout::Portrait);
 }
 
-void TestPrintJob::emptyOrOddDate_data()
+void TestPrintJob::datesAsThePackageWritesThem_data()
 {
-    QTest::addColumn<QVariant>("tarikh");
-    QTest::addColumn<QString>("digits");
-    QTest::newRow("empty") << QVariant(u""_s) << QString();
-    QTest::newRow("NULL") << QVariant() << QString();
-    QTest::newRow("one-digit month and day") << QVariant(u"1403/7/5"_s) << u"1403/7/5"_s;
-    QTest::newRow("not a date") << QVariant(u"tomorrow"_s) << u"tomorrow"_s;
+    QTest::addColumn<QString>("tarikh");
+    QTest::addColumn<QString>("readAs");
+    QTest::newRow("one-digit month and day") << u"1403/7/5"_s << u"1403/07/05"_s;
+    QTest::newRow("one-digit month") << u"1403/7/15"_s << u"1403/07/15"_s;
+    QTest::newRow("one-digit day") << u"1403/07/5"_s << u"1403/07/05"_s;
+    QTest::newRow("date text") << u"1402/12/29"_s << u"1402/12/29"_s;
 }
 
-void TestPrintJob::emptyOrOddDate()
+void TestPrintJob::datesAsThePackageWritesThem()
 {
-    QFETCH(QVariant, tarikh);
-    QFETCH(QString, digits);
+    QFETCH(QString, tarikh);
+    QFETCH(QString, readAs);
     const qint64 id = AddFixtureTemplate(db(), u"fixture"_s, 120, 60, 0);
     const qint64 code = AddCheque(db(), tarikh, 2500000, u"payee"_s);
     const PdfPage page = print(id, code);
     QVERIFY(!page.size.isEmpty());
     const QList<FixtureItem> items = FixtureItems();
-    compareLine(page, items[0], digits);
-    // The date in words keeps the caption stored with the template.
-    compareLine(page, items[1], u"alpha-date"_s);
+    compareLine(page, items[0], tarikh); // the digits as stored
+    compareLine(page, items[1], DateToWords(readAs)); // never the template's placeholder
     compareLine(page, items[2], DigitAmountCaption(u"2,500,000"_s));
     compareLine(page, items[3], AmountToRialWords(u"2,500,000"_s));
     compareLine(page, items[4], u"payee"_s);
 }
 
-void TestPrintJob::codeWithoutCheque()
+void TestPrintJob::refusedChequePrintsNothing_data()
 {
-    const qint64 id = AddFixtureTemplate(db(), u"fixture"_s, 120, 60, 0);
-    const PdfPage page = print(id, 99999);
-    QVERIFY(!page.size.isEmpty());
-    QVERIFY(m_statements.contains(u"Select * from [checkk] where [checkk].[code]=99999"_s));
-    const QList<FixtureItem> items = FixtureItems();
-    compareLine(page, items[0], QString());
-    compareLine(page, items[1], u"alpha-date"_s);
-    compareLine(page, items[2], DigitAmountCaption(u"0"_s));
-    compareLine(page, items[3], AmountToRialWords(u"0"_s));
-    compareLine(page, items[4], QString());
-    compareLine(page, items[5], AmountToTomanWords(u"0"_s));
+    QTest::addColumn<QVariant>("tarikh");
+    QTest::addColumn<QVariant>("mablaghch");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("why");
+    const QString notWhole = u"مبلغ چک باید عددی صحیح و نامنفی باشد"_s;
+    const QString form = u"تاریخ به فرم صحیح نمی باشد"_s;
+    const QVariant date(u"1402/01/15"_s);
+    QTest::newRow("negative") << date << QVariant(-5000) << u"مبلغ"_s << notWhole;
+    QTest::newRow("fraction") << date << QVariant(1500.5) << u"مبلغ"_s << notWhole;
+    QTest::newRow("sixteen digits") << date << QVariant(1e15) << u"مبلغ"_s << u"پانزده"_s;
+    QTest::newRow("amount that is text") << date << QVariant(u"abc"_s) << u"مبلغ"_s << notWhole;
+    QTest::newRow("empty date") << QVariant(u""_s) << QVariant(1000) << u"تاریخ"_s << form;
+    QTest::newRow("NULL date") << QVariant() << QVariant(1000) << u"تاریخ"_s << form;
+    QTest::newRow("month 13") << QVariant(u"1403/13/01"_s) << QVariant(1000) << u"تاریخ"_s
+                              << u"ماه اشتباه است"_s;
+    QTest::newRow("day 31 of Mehr") << QVariant(u"1403/7/31"_s) << QVariant(1000) << u"تاریخ"_s
+                                    << u"روز اشتباه است"_s;
+    QTest::newRow("not a date") << QVariant(u"abc"_s) << QVariant(1000) << u"تاریخ"_s << form;
+    QTest::newRow("Persian digits") << QVariant(u"۱۴۰۳/۰۷/۱۵"_s) << QVariant(1000) << u"تاریخ"_s << form;
 }
 
-void TestPrintJob::refusedAmountPrintsNothing_data()
+void TestPrintJob::refusedChequePrintsNothing()
 {
-    QTest::addColumn<QString>("amount");
-    QTest::newRow("negative") << u"-5000"_s;
-    QTest::newRow("fraction") << u"1500.5"_s;
-    QTest::newRow("sixteen digits") << u"1000000000000000"_s;
-}
-
-void TestPrintJob::refusedAmountPrintsNothing()
-{
-    QFETCH(QString, amount);
+    QFETCH(QVariant, tarikh);
+    QFETCH(QVariant, mablaghch);
+    QFETCH(QString, field);
+    QFETCH(QString, why);
     const qint64 id = AddFixtureTemplate(db(), u"fixture"_s, 120, 60, 0);
-    sqliteExec(db(), {u"update checkk set mablaghch=%1 where code=1"_s.arg(amount)});
+    const qint64 code = AddCheque(db(), tarikh, mablaghch, u"payee"_s);
+    frm_ChequeDesign->edt_payment->setText(u"before"_s);
     QFile::remove(pdf());
     QString message;
     try {
-        PrintChequeWithTemplate(id, 1);
+        PrintChequeWithTemplate(id, code);
     } catch (const AppError &e) {
         message = e.message();
     }
-    QVERIFY(!message.isEmpty());
+    QVERIFY2(message.contains(field) && message.contains(why), qPrintable(message));
     QCOMPARE(frm_PrintCheque->pagesPrinted(), 0);
     QVERIFY(!QFile::exists(pdf()));
+    // Refused before the designer's fields change.
+    QCOMPARE(frm_ChequeDesign->edt_payment->text(), u"before"_s);
+}
+
+void TestPrintJob::codeWithoutChequeIsRefused()
+{
+    // No row: an empty date, which cannot be printed.
+    const qint64 id = AddFixtureTemplate(db(), u"fixture"_s, 120, 60, 0);
+    QVERIFY_THROWS_EXCEPTION(AppError, PrintChequeWithTemplate(id, 99999));
+    QVERIFY(m_statements.contains(u"Select * from [checkk] where [checkk].[code]=99999"_s));
+    QCOMPARE(frm_PrintCheque->pagesPrinted(), 0);
 }
 
 void TestPrintJob::designerPrintsWhatItShows()
@@ -301,13 +316,13 @@ void TestPrintJob::designerPrintsWhatItShows()
     QVERIFY(m_statements.isEmpty()); // nothing read
 }
 
-void TestPrintJob::withoutPrinterNothingHappens()
+void TestPrintJob::withoutPrinterNothingIsPrinted()
 {
     if (!QPrinterInfo::defaultPrinter().isNull())
         QSKIP("this machine has a default printer; the test runs where there is none");
     const qint64 id = AddFixtureTemplate(db(), u"fixture"_s, 120, 60, 0);
     frm_PrintCheque->setOutputFile(QString());
-    PrintChequeWithTemplate(id, 1);
+    QVERIFY(!PrintChequeWithTemplate(id, 1));
     QCOMPARE(frm_PrintCheque->pagesPrinted(), 0);
     QVERIFY(m_reports.isEmpty());
     // The job ran: the designer holds the cheque.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The printer cheques go to, chosen on this machine (printers belong to
+// machines; templates to the shared database): the system's default unless
+// the user picked another installed printer.
+namespace PrinterChoice {
+
+QStringList installedPrinters();
+QString systemDefault(); // empty when the system has none
+
+// The name the user picked; empty for the system's default.
+QString chosen();
+void setChosen(const QString &printer);
+
+// Where a page goes now: the chosen printer while it is installed, else the
+// system's default; empty when there is no printer at all.
+QString effective();
+
+} // namespace PrinterChoice
