@@ -142,7 +142,8 @@ void Tfrm_main::buildControls()
     DBGrid1->setFont(PixelFont(u"Tahoma"_s, 13));
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several cheques, with Ctrl and Shift, are printed together.
+    DBGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
     DBGrid1->setWordWrap(false);
     DBGrid1->verticalHeader()->hide();
     DBGrid1->verticalHeader()->setMinimumSectionSize(8);
@@ -362,7 +363,24 @@ void Tfrm_main::btn_PrintClick()
         Checkk.setRecNo(current.isValid() ? current.row() : 0);
         code = Checkk.asInteger(u"code"_s);
     }
-    ShowTemplateList(code);
+    const QList<qint64> codes = selectedCodes();
+    if (codes.size() > 1)
+        frm_DesignedChequeList->showForBatch(codes);
+    else
+        ShowTemplateList(code);
+}
+
+QList<qint64> Tfrm_main::selectedCodes() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : DBGrid1->selectionModel()->selectedRows())
+        rows << index.row();
+    std::sort(rows.begin(), rows.end()); // the list's order, not the order of the clicks
+    QList<qint64> codes;
+    const int code = Checkk.fieldIndex(u"code"_s);
+    for (int row : rows)
+        codes << Checkk.valueAt(row, code).toLongLong();
+    return codes;
 }
 
 void Tfrm_main::setVisible(bool visible)

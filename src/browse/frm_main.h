@@ -65,6 +65,8 @@ public:
     // Every column of the accounting package's cheque table that the list
     // binds; a table without one of them is not opened.
     static QStringList CheckkColumns();
+    // The codes of the selected cheques, in the list's order.
+    QList<qint64> selectedCodes() const;
 
     // The splash screen comes first when the window is first shown; the
     // program asks for it, tests mostly do not.

@@ -61,7 +61,7 @@ PrintAttempt PrintChequeOnce(qint64 chequeId, const QString &title, qint64 code,
         attempt.outcome = PrintAttempt::Declined;
         return attempt;
     }
-    if (frm_PrintCheque->outputFile().isEmpty() && PrinterChoice::effective().isEmpty()) {
+    if (frm_PrintCheque->destination().isEmpty()) {
         ShowDlg(0, kError, u"هیچ چاپگری روی این رایانه نصب نیست؛ چک چاپ نشد."_s);
         attempt.outcome = PrintAttempt::NoPrinter;
         return attempt;

@@ -1,11 +1,15 @@
 #include "print/frm_designedchequelist.h"
 
 #include "app/forms.h"
+#include "print/batchprint.h"
 #include "print/chequeprinting.h"
 #include "print/chequetexts.h"
 #include "print/printerchoice.h"
 #include "print/printjob.h"
+#include "print/frm_printcheque.h"
+#include "print/frm_printeroffset.h"
 #include "print/printregister.h"
+#include "print/proofs.h"
 #include "report/pagescroller.h"
 #include "report/picturebox.h"
 #include "report/reportlabel.h"
@@ -19,6 +23,10 @@
 #include "wording/dates.h"
 
 #include <QAbstractTableModel>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QComboBox>
 #include <QCursor>
 #include <QFileInfo>
@@ -28,6 +36,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScreen>
@@ -254,7 +263,23 @@ Tfrm_DesignedChequeList::Tfrm_DesignedChequeList(Connection &connection, QWidget
     lbl_Printer->setBuddy(cmb_Printer);
     connect(cmb_Printer, &QComboBox::activated, this, [this](int index) {
         PrinterChoice::setChosen(cmb_Printer->itemData(index).toString());
+        showOffset();
     });
+    btn_Offset = new QPushButton(Panel2);
+    btn_Offset->setObjectName(u"btn_Offset"_s);
+    btn_Offset->setAutoDefault(true);
+    connect(btn_Offset, &QPushButton::clicked, this, &Tfrm_DesignedChequeList::btn_OffsetClick);
+    btn_Proof = new QPushButton(u"آزمایش روی کاغذ ساده"_s, Panel2);
+    btn_Proof->setObjectName(u"btn_Proof"_s);
+    btn_Proof->setAutoDefault(true);
+    btn_Proof->setToolTip(u"چک با تصویرش روی کاغذ ساده، برای مقایسه با یک چک سفید؛ در دفتر چاپ ثبت نمی شود"_s);
+    connect(btn_Proof, &QPushButton::clicked, this, &Tfrm_DesignedChequeList::btn_ProofClick);
+    btn_Pdf = new QPushButton(u"ذخیره PDF"_s, Panel2);
+    btn_Pdf->setObjectName(u"btn_Pdf"_s);
+    btn_Pdf->setAutoDefault(true);
+    connect(btn_Pdf, &QPushButton::clicked, this, &Tfrm_DesignedChequeList::btn_PdfClick);
+    chk_PdfPicture = new QCheckBox(u"با تصویر چک"_s, Panel2);
+    chk_PdfPicture->setObjectName(u"chk_PdfPicture"_s);
     lbl_Feedback = new QLabel(Panel2);
     lbl_Feedback->setObjectName(u"lbl_Feedback"_s);
     lbl_Feedback->setTextFormat(Qt::PlainText);
@@ -298,13 +323,22 @@ void Tfrm_DesignedChequeList::FormResize()
     const int line = lbl_PrintState->fontMetrics().height() + 6;
     const int top = lbl_PrintState->isHidden() ? 0 : line;
     const int row = cmb_Printer->sizeHint().height();
-    const int bottom = Panel2->height() - row - line;
+    const int bottom = Panel2->height() - 2 * row - 8 - line;
     lbl_PrintState->setGeometry(0, 0, w, line);
     scb->setGeometry(0, top, w, std::max(0, bottom - top - 4));
+    // Right to left: the printer and its offset; then the proof and the PDF.
     const int label = lbl_Printer->sizeHint().width();
+    const int printers = std::min(240, std::max(0, w - label - 6 - 250));
     lbl_Printer->setGeometry(w - label, bottom, label, row);
-    cmb_Printer->setGeometry(std::max(0, w - label - 6 - 300), bottom, std::min(300, w - label - 6), row);
-    lbl_Feedback->setGeometry(0, bottom + row, w, line);
+    cmb_Printer->setGeometry(w - label - 6 - printers, bottom, printers, row);
+    btn_Offset->setGeometry(0, bottom, std::max(0, w - label - 12 - printers), row);
+    const int proof = btn_Proof->sizeHint().width();
+    const int pdf = btn_Pdf->sizeHint().width();
+    const int picture = chk_PdfPicture->sizeHint().width();
+    btn_Proof->setGeometry(w - proof, bottom + row + 4, proof, row);
+    btn_Pdf->setGeometry(w - proof - 8 - pdf, bottom + row + 4, pdf, row);
+    chk_PdfPicture->setGeometry(w - proof - 12 - pdf - picture, bottom + row + 4, picture, row);
+    lbl_Feedback->setGeometry(0, bottom + 2 * row + 8, w, line);
     CenterPreviewPage();
 }
 
@@ -409,13 +443,23 @@ void Tfrm_DesignedChequeList::ds_ChequeDataChange()
         LoadPreviewCheque(currentChequeId());
         FillPreview();
     }
-    btn_Print->setEnabled(n > 0 && CheckkCode != 0 && m_refusal.isEmpty());
+    enablePrinting(n > 0);
     if (n > 0 && CheckkCode != 0)
         CenterPreviewPage();
 }
 
+void Tfrm_DesignedChequeList::enablePrinting(bool templates)
+{
+    const bool previewed = templates && CheckkCode != 0 && m_refusal.isEmpty();
+    // A batch prints what can be printed; what cannot is listed first.
+    btn_Print->setEnabled(m_batch.size() > 1 ? templates : previewed);
+    btn_Proof->setEnabled(previewed);
+    btn_Pdf->setEnabled(previewed);
+}
+
 void Tfrm_DesignedChequeList::showFor(qint64 code)
 {
+    m_batch.clear();
     CheckkCode = code;
     lbl_Feedback->clear();
     fillPrinters();
@@ -424,14 +468,35 @@ void Tfrm_DesignedChequeList::showFor(qint64 code)
     if (!Cheque.isEmpty() && code != 0) {
         LoadPreviewCheque(currentChequeId());
         FillPreview();
-        btn_Print->setEnabled(m_refusal.isEmpty());
     } else {
         m_refusal.clear();
         lbl_PrintState->hide();
         FormResize();
-        btn_Print->setEnabled(false);
     }
+    enablePrinting(!Cheque.isEmpty() && code != 0);
     exec();
+}
+
+void Tfrm_DesignedChequeList::showForBatch(const QList<qint64> &codes)
+{
+    if (codes.size() < 2) {
+        showFor(codes.value(0));
+        return;
+    }
+    // As for one cheque, the first previewed; then the batch is set.
+    m_batch = codes;
+    CheckkCode = codes.first();
+    lbl_Feedback->clear();
+    fillPrinters();
+    if (!Cheque.isOpen())
+        reopenCheque(0);
+    if (!Cheque.isEmpty()) {
+        LoadPreviewCheque(currentChequeId());
+        FillPreview();
+    }
+    enablePrinting(!Cheque.isEmpty());
+    exec();
+    m_batch.clear();
 }
 
 void ShowTemplateList(qint64 code)
@@ -519,9 +584,14 @@ void Tfrm_DesignedChequeList::FillPreview()
     QPalette palette = lbl_PrintState->palette();
     palette.setColor(QPalette::WindowText, m_refusal.isEmpty() ? QColor(150, 90, 0) : QColor(190, 0, 0));
     lbl_PrintState->setPalette(palette);
-    lbl_PrintState->setText(m_refusal.isEmpty() ? printedBefore : m_refusal);
+    QString state = m_refusal.isEmpty() ? printedBefore : m_refusal;
+    if (m_batch.size() > 1) {
+        state = u"%1 چک با هم چاپ می شوند؛ پیش نمایش، چک اول است."_s.arg(m_batch.size())
+            + (state.isEmpty() ? QString() : u" "_s + state);
+    }
+    lbl_PrintState->setText(state);
     lbl_PrintState->setVisible(!lbl_PrintState->text().isEmpty());
-    btn_Print->setToolTip(m_refusal);
+    btn_Print->setToolTip(m_batch.size() > 1 ? QString() : m_refusal);
     FormResize();
 }
 
@@ -533,6 +603,7 @@ void Tfrm_DesignedChequeList::fillPrinters()
     if (printers.isEmpty() && systemDefault.isEmpty()) {
         cmb_Printer->addItem(u"هیچ چاپگری نصب نیست"_s, QString());
         cmb_Printer->setEnabled(false);
+        showOffset();
         return;
     }
     cmb_Printer->setEnabled(true);
@@ -543,6 +614,14 @@ void Tfrm_DesignedChequeList::fillPrinters()
         cmb_Printer->addItem(printer, printer);
     const int chosen = cmb_Printer->findData(PrinterChoice::chosen());
     cmb_Printer->setCurrentIndex(std::max(0, chosen));
+    showOffset();
+}
+
+void Tfrm_DesignedChequeList::showOffset()
+{
+    const QString printer = frm_PrintCheque->destination();
+    btn_Offset->setEnabled(!printer.isEmpty());
+    btn_Offset->setText(u"جابجایی: "_s + PrinterChoice::OffsetText(PrinterChoice::offset(printer)));
 }
 
 // --- the buttons -----------------------------------------------------------
@@ -551,12 +630,88 @@ void Tfrm_DesignedChequeList::btn_PrintClick()
 {
     if (!btn_Print->isEnabled())
         return;
+    if (m_batch.size() > 1) {
+        QProgressDialog progress(this);
+        progress.setObjectName(u"BatchProgress"_s);
+        progress.setWindowTitle(u"چاپ چک ها"_s);
+        progress.setCancelButtonText(u"توقف"_s);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(0);
+        progress.setAutoReset(false);
+        const BatchResult result = PrintChequeBatch(
+            currentChequeId(), Cheque.asString(u"Title"_s), m_batch, q,
+            [&progress](int done, int total, const QString &number) {
+                progress.setMaximum(total);
+                progress.setValue(done);
+                progress.setLabelText(u"چاپ چک شماره %1 (%2 از %3)"_s.arg(number).arg(done + 1).arg(total));
+                QCoreApplication::processEvents();
+                return !progress.wasCanceled();
+            });
+        progress.close();
+        if (!result.printed.isEmpty()) {
+            lbl_Feedback->setText(u"%1 چک به چاپگر «%2» داده شد%3."_s.arg(result.printed.size())
+                                      .arg(result.destination, result.cancelled ? u"؛ بقیه متوقف شد"_s : QString()));
+        }
+        FillPreview();
+        return;
+    }
     const PrintAttempt attempt =
         PrintChequeOnce(currentChequeId(), Cheque.asString(u"Title"_s), CheckkCode, q);
     if (attempt.outcome == PrintAttempt::Printed) {
         lbl_Feedback->setText(PrintedLine(attempt));
         FillPreview(); // now "printed before"
     }
+}
+
+void Tfrm_DesignedChequeList::btn_OffsetClick()
+{
+    const QString printer = frm_PrintCheque->destination();
+    if (printer.isEmpty())
+        return;
+    Tfrm_PrinterOffset dialog(this);
+    const qint64 chequeId = Cheque.isOpen() && !Cheque.isEmpty() ? currentChequeId() : 1;
+    dialog.edit(printer, [chequeId] {
+        // On the selected template's page: its items' anchors.
+        frm_ChequeDesign->LoadCheque(chequeId);
+        return PrintCalibrationPage(*frm_ChequeDesign);
+    });
+    showOffset();
+}
+
+void Tfrm_DesignedChequeList::btn_ProofClick()
+{
+    if (!btn_Proof->isEnabled())
+        return;
+    if (!PrintProof(currentChequeId(), CheckkCode)) {
+        const QString printer = frm_PrintCheque->lastDestination();
+        ShowDlg(0, u"خطا"_s, printer.isEmpty() ? u"هیچ چاپگری روی این رایانه نصب نیست؛ چیزی چاپ نشد."_s
+                                               : u"چاپگر «%1» صفحه را نپذیرفت."_s.arg(printer));
+        return;
+    }
+    lbl_Feedback->setText(u"نمونه چک روی کاغذ ساده به چاپگر «%1» داده شد (ثبت نمی شود)."_s.arg(
+        frm_PrintCheque->lastDestination()));
+}
+
+void Tfrm_DesignedChequeList::btn_PdfClick()
+{
+    if (!btn_Pdf->isEnabled())
+        return;
+    QFileDialog chooser(this);
+    chooser.setObjectName(u"PdfChooser"_s);
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    chooser.setAcceptMode(QFileDialog::AcceptSave);
+    chooser.setFileMode(QFileDialog::AnyFile);
+    chooser.setDefaultSuffix(u"pdf"_s);
+    chooser.setNameFilter(u"PDF (*.pdf)"_s);
+    chooser.setWindowTitle(u"ذخیره چک به صورت PDF"_s);
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+        return;
+    const QString file = chooser.selectedFiles().first();
+    if (!ExportChequePdf(currentChequeId(), CheckkCode, file, chk_PdfPicture->isChecked())) {
+        ShowDlg(0, u"خطا"_s, u"پرونده «%1» نوشته نشد."_s.arg(QDir::toNativeSeparators(file)));
+        return;
+    }
+    lbl_Feedback->setText(u"چک در «%1» ذخیره شد."_s.arg(QDir::toNativeSeparators(file)));
 }
 
 void Tfrm_DesignedChequeList::btn_NewClick()

@@ -6,6 +6,7 @@
 
 class PageScroller;
 class PictureBox;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -62,10 +63,18 @@ public:
     QLabel *lbl_PrintState;
     QLabel *lbl_Printer;
     QComboBox *cmb_Printer;
+    QPushButton *btn_Offset; // the chosen printer's offset; opens its dialog
+    QPushButton *btn_Proof; // the cheque on plain paper, picture and all
+    QPushButton *btn_Pdf;
+    QCheckBox *chk_PdfPicture;
     QLabel *lbl_Feedback;
 
     // Prepares the window for the cheque `code` (0: none) and shows it modally.
     void showFor(qint64 code);
+    // The same for several cheques, printed together; the preview shows the
+    // first.
+    void showForBatch(const QList<qint64> &codes);
+    QList<qint64> batch() const { return m_batch; }
     // Reads the templates again, keeping the current row.
     void RefreshTemplates();
 
@@ -80,6 +89,9 @@ public:
     void btn_GoUpClick();
     void btn_goDownClick();
     void btn_CancelClick();
+    void btn_OffsetClick();
+    void btn_ProofClick();
+    void btn_PdfClick();
 
 protected:
     bool event(QEvent *event) override;
@@ -97,6 +109,8 @@ private:
     void FillPreview();
     void CenterPreviewPage();
     void fillPrinters();
+    void showOffset();
+    void enablePrinting(bool templates);
 
     void moveTemplate(bool down);
     // Closes and opens the list, then makes current the template `chequeId`
@@ -111,6 +125,7 @@ private:
     QString ImagePath;
     QString ChequeTitle;
     QString m_refusal; // why the previewed cheque will not print
+    QList<qint64> m_batch; // several cheques to print at once, or none
 };
 
 // Shows the template list for the cheque `code`; returns when it closes.

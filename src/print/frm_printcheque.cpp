@@ -4,6 +4,8 @@
 #include "report/reportlabel.h"
 #include "report/reportpage.h"
 #include "report/reportprinter.h"
+
+#include <QPrinter>
 #include "ui/formstyle.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -43,11 +45,24 @@ Tfrm_PrintCheque::Tfrm_PrintCheque(QWidget *parent)
     qlbl_AlphaAmountToman = label(u"qlbl_AlphaAmountToman"_s, BidiMode::RightToLeft, 136);
 }
 
+QString Tfrm_PrintCheque::destination() const
+{
+    return m_outputFile.isEmpty() ? PrinterChoice::effective() : m_outputFile;
+}
+
+std::unique_ptr<ReportPrintJob> Tfrm_PrintCheque::openJob()
+{
+    m_lastDestination = destination();
+    std::unique_ptr<QPrinter> printer = !m_outputFile.isEmpty() ? PdfPrinter(m_outputFile)
+                                      : m_lastDestination.isEmpty() ? nullptr
+                                                                    : PrinterNamed(m_lastDestination);
+    return std::make_unique<ReportPrintJob>(std::move(printer), PrinterChoice::offset(m_lastDestination));
+}
+
 bool Tfrm_PrintCheque::Print()
 {
-    m_lastDestination = m_outputFile.isEmpty() ? PrinterChoice::effective() : m_outputFile;
-    const bool printed = !m_outputFile.isEmpty() ? PrintReportToPdf(*QR, m_outputFile)
-                       : !m_lastDestination.isEmpty() && PrintReportToPrinter(*QR, m_lastDestination);
+    const std::unique_ptr<ReportPrintJob> job = openJob();
+    const bool printed = job->addPage(*QR) && job->finish();
     if (printed)
         ++m_printed;
     return printed;

@@ -2,8 +2,11 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class ReportLabel;
 class ReportPage;
+class ReportPrintJob;
 
 // The printed page and its six labels. Never shown: the print job fills it
 // from the designer and sends it to the printer.
@@ -27,8 +30,14 @@ public:
     // system's default unless another was picked), or to the PDF file given
     // here instead. False when nothing was printed.
     bool Print();
+    // Where the next page goes: the PDF file when one is set, else the
+    // printer chosen on this machine; empty when there is none.
+    QString destination() const;
     // Where the last page went: a printer's name, or the PDF file.
     QString lastDestination() const { return m_lastDestination; }
+    // A job on the printer Print() would use, with that printer's offset;
+    // it prints nothing when there is no printer.
+    std::unique_ptr<ReportPrintJob> openJob();
     void setOutputFile(const QString &pdfFile) { m_outputFile = pdfFile; }
     QString outputFile() const { return m_outputFile; }
     // Pages handed over since start-up.

@@ -2,6 +2,9 @@
 
 #include <QPrinterInfo>
 #include <QSettings>
+#include <QUrl>
+
+#include <cmath>
 
 #include <memory>
 
@@ -16,6 +19,17 @@ std::unique_ptr<QSettings> machineSettings()
 }
 
 const QString kPrinterKey = u"printer/name"_s;
+
+// A printer's name may hold the settings' group separator.
+QString offsetKey(const QString &printer)
+{
+    return u"offsets/"_s + QString::fromLatin1(QUrl::toPercentEncoding(printer));
+}
+
+double tenths(double millimetres)
+{
+    return std::round(millimetres * 10) / 10;
+}
 
 } // namespace
 
@@ -51,6 +65,28 @@ QString effective()
     if (!picked.isEmpty() && installedPrinters().contains(picked))
         return picked;
     return systemDefault();
+}
+
+QPointF offset(const QString &printer)
+{
+    const QPointF stored = machineSettings()->value(offsetKey(printer)).toPointF();
+    return {tenths(stored.x()), tenths(stored.y())};
+}
+
+void setOffset(const QString &printer, QPointF millimetres)
+{
+    const auto settings = machineSettings();
+    const QPointF rounded(tenths(millimetres.x()), tenths(millimetres.y()));
+    if (rounded.isNull())
+        settings->remove(offsetKey(printer));
+    else
+        settings->setValue(offsetKey(printer), rounded);
+}
+
+QString OffsetText(QPointF millimetres)
+{
+    const auto signedMm = [](double v) { return (v > 0 ? u"+"_s : QString()) + QString::number(v, 'f', 1); };
+    return u"%1 افقی، %2 عمودی میلی متر"_s.arg(signedMm(millimetres.x()), signedMm(millimetres.y()));
 }
 
 } // namespace PrinterChoice

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 
@@ -18,5 +19,12 @@ void setChosen(const QString &printer);
 // Where a page goes now: the chosen printer while it is installed, else the
 // system's default; empty when there is no printer at all.
 QString effective();
+
+// How far this printer's pages must be moved, in millimetres (right and
+// down), so that the texts land where the template puts them; 0.1 mm steps.
+QPointF offset(const QString &printer);
+void setOffset(const QString &printer, QPointF millimetres);
+// "+2.0 افقی، -1.5 عمودی میلی متر"
+QString OffsetText(QPointF millimetres);
 
 } // namespace PrinterChoice

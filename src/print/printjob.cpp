@@ -46,7 +46,7 @@ void transfer(const ReportLabel *design, ReportLabel *print, bool rightEdge)
 
 } // namespace
 
-bool PrintDesignedPage(const Tfrm_ChequeDesign &design, Tfrm_PrintCheque &print)
+void TransferToPrintPage(const Tfrm_ChequeDesign &design, Tfrm_PrintCheque &print)
 {
     ReportPage &page = *print.QR;
     page.setOrientation(design.cmb_page->currentIndex() == 1 ? QPageLayout::Landscape : QPageLayout::Portrait);
@@ -59,10 +59,15 @@ bool PrintDesignedPage(const Tfrm_ChequeDesign &design, Tfrm_PrintCheque &print)
     transfer(design.lbl_DigitAmount, print.qlbl_DigitAmount, false);
     transfer(design.lbl_AlphaAmount, print.qlbl_AlphaAmount, true);
     transfer(design.lbl_AlphaAmountToman, print.qlbl_AlphaAmountToman, true);
+}
+
+bool PrintDesignedPage(const Tfrm_ChequeDesign &design, Tfrm_PrintCheque &print)
+{
+    TransferToPrintPage(design, print);
     return print.Print();
 }
 
-bool PrintChequeWithTemplate(qint64 chequeId, qint64 code)
+void FillDesignerWithCheque(qint64 chequeId, qint64 code)
 {
     Tfrm_ChequeDesign &design = *frm_ChequeDesign;
     design.LoadCheque(chequeId);
@@ -90,6 +95,10 @@ bool PrintChequeWithTemplate(qint64 chequeId, qint64 code)
     design.edt_MoneyChange();
     design.edt_payment->setText(texts.payee);
     design.edt_paymentChange();
+}
 
-    return PrintDesignedPage(design, *frm_PrintCheque);
+bool PrintChequeWithTemplate(qint64 chequeId, qint64 code)
+{
+    FillDesignerWithCheque(chequeId, code);
+    return PrintDesignedPage(*frm_ChequeDesign, *frm_PrintCheque);
 }

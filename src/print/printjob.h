@@ -20,6 +20,14 @@ QVariant FieldOrNull(const Query &query, const QString &field);
 // with AppError before anything changes. False when no printer took the page.
 bool PrintChequeWithTemplate(qint64 chequeId, qint64 code);
 
+// The two halves of the job. Loads the template on the designer and fills
+// its six labels from the cheque; refuses a cheque that must not be printed
+// with AppError before anything changes.
+void FillDesignerWithCheque(qint64 chequeId, qint64 code);
+// Sets the print page to the designer's size and orientation and its six
+// labels to the designer's, as they stand.
+void TransferToPrintPage(const Tfrm_ChequeDesign &design, Tfrm_PrintCheque &print);
+
 // Prints the designer's six labels as they stand, on a page of the designer's
 // size and orientation. False when nothing was printed (no printer).
 bool PrintDesignedPage(const Tfrm_ChequeDesign &design, Tfrm_PrintCheque &print);

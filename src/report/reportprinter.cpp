@@ -29,7 +29,7 @@ QFont PaperFont(const QFont &font, double ppi)
     return paper;
 }
 
-void PaintReportLabels(QPainter &painter, const ReportPage &page, double unitsPerPixel)
+void PaintReportLabels(QPainter &painter, const ReportPage &page, double unitsPerPixel, bool backgrounds)
 {
     QList<const ReportLabel *> shown;
     for (const ReportLabel *label : page.findChildren<ReportLabel *>(Qt::FindDirectChildrenOnly)) {
@@ -43,7 +43,7 @@ void PaintReportLabels(QPainter &painter, const ReportPage &page, double unitsPe
     // Every background before any text: where boxes overlap, a label's
     // background must not wipe out a neighbour's text.
     for (const ReportLabel *label : shown) {
-        if (label->background().isValid())
+        if (backgrounds && label->background().isValid())
             painter.fillRect(boxOf(label), label->background());
     }
     // Room enough that no text is clipped by its box.
@@ -65,34 +65,100 @@ void PaintReportLabels(QPainter &painter, const ReportPage &page, double unitsPe
     }
 }
 
-bool PrintReport(const ReportPage &page, QPrinter &printer)
+ReportPrintJob::ReportPrintJob(std::unique_ptr<QPrinter> printer, QPointF offset)
+    : m_printer(std::move(printer)), m_offset(offset)
 {
-    printer.setFullPage(true);
-    printer.setCopyCount(1);
-    if (!printer.setPageLayout(ReportPageLayout(page)))
-        return false;
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    PaintReportLabels(painter, page, printer.resolution() / page.ppi());
-    return painter.end();
 }
 
-bool PrintReportToPrinter(const ReportPage &page, const QString &printerName)
+ReportPrintJob::~ReportPrintJob()
+{
+    if (m_painter && m_painter->isActive())
+        m_painter->end();
+}
+
+double ReportPrintJob::unitsPerMillimetre() const
+{
+    return m_printer->resolution() / 25.4;
+}
+
+bool ReportPrintJob::startPage(const ReportPage &page)
+{
+    if (m_failed || !m_printer)
+        return false;
+    if (!m_painter) {
+        m_printer->setFullPage(true);
+        m_printer->setCopyCount(1);
+        m_painter = std::make_unique<QPainter>();
+        if (!m_printer->setPageLayout(ReportPageLayout(page)) || !m_painter->begin(m_printer.get())) {
+            m_failed = true;
+            return false;
+        }
+    } else if (!m_printer->newPage()) {
+        m_failed = true;
+        return false;
+    }
+    m_painter->resetTransform();
+    ++m_pages;
+    return true;
+}
+
+bool ReportPrintJob::addPage(const ReportPage &page, const QImage &picture)
+{
+    if (!startPage(page))
+        return false;
+    QPainter &painter = *m_painter;
+    const double perMm = unitsPerMillimetre();
+    if (!picture.isNull()) {
+        painter.drawImage(QRectF(0, 0, page.pageValue(ReportPage::Width) * perMm,
+                                 page.pageValue(ReportPage::Length) * perMm),
+                          picture);
+    }
+    painter.translate(m_offset * perMm);
+    PaintReportLabels(painter, page, m_printer->resolution() / page.ppi(), picture.isNull());
+    return true;
+}
+
+QPainter *ReportPrintJob::beginPage(const ReportPage &page)
+{
+    if (!startPage(page))
+        return nullptr;
+    m_painter->translate(m_offset * unitsPerMillimetre());
+    return m_painter.get();
+}
+
+bool ReportPrintJob::finish()
+{
+    if (m_failed || !m_painter)
+        return false;
+    return m_painter->end();
+}
+
+bool PrintReport(const ReportPage &page, std::unique_ptr<QPrinter> printer, QPointF offset, const QImage &picture)
+{
+    ReportPrintJob job(std::move(printer), offset);
+    return job.addPage(page, picture) && job.finish();
+}
+
+bool PrintReportToPdf(const ReportPage &page, const QString &file, const QImage &picture)
+{
+    return PrintReport(page, PdfPrinter(file), {}, picture);
+}
+
+std::unique_ptr<QPrinter> PrinterNamed(const QString &printerName)
 {
     const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
     if (info.isNull())
-        return false;
-    QPrinter printer(info, QPrinter::HighResolution);
-    if (!printer.isValid())
-        return false;
-    return PrintReport(page, printer);
+        return nullptr;
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (!printer->isValid())
+        return nullptr;
+    return printer;
 }
 
-bool PrintReportToPdf(const ReportPage &page, const QString &file)
+std::unique_ptr<QPrinter> PdfPrinter(const QString &file)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file);
-    return PrintReport(page, printer);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(file);
+    return printer;
 }
