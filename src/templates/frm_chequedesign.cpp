@@ -10,6 +10,7 @@
 #include "report/reportpage.h"
 #include "templates/frm_chequeimage.h"
 #include "templates/frm_chequetitle.h"
+#include "templates/itemselection.h"
 #include "ui/formstyle.h"
 #include "ui/frm_dlg.h"
 #include "ui/maskededit.h"
@@ -19,12 +20,16 @@
 #include "wording/dates.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
@@ -149,12 +154,18 @@ void Tfrm_ChequeDesign::buildSettings()
     chk_AlphaAmountToman = checkBox(p, u"chk_AlphaAmountToman"_s, u"مبلغ به حروف(تومان)"_s, {420, 166, 150, 20});
     chk_Payment = checkBox(p, u"chk_Payment"_s, u"در وجه"_s, {420, 200, 170, 20});
 
-    BitBtn2 = button(p, u"BitBtn2"_s, u"فونت تاریخ به عدد"_s, {232, 12, 176, 28});
-    BitBtn4 = button(p, u"BitBtn4"_s, u"فونت تاریخ به حروف"_s, {232, 46, 176, 28});
-    BitBtn3 = button(p, u"BitBtn3"_s, u"فونت مبلغ به عدد"_s, {232, 80, 176, 28});
-    BitBtn5 = button(p, u"BitBtn5"_s, u"فونت مبلغ به حروف(ریال)"_s, {232, 114, 176, 28});
-    BitBtn8 = button(p, u"BitBtn8"_s, u"فونت مبلغ به حروف(تومان)"_s, {232, 148, 176, 28});
-    BitBtn6 = button(p, u"BitBtn6"_s, u"فونت در وجه"_s, {232, 182, 176, 28});
+    BitBtn2 = button(p, u"BitBtn2"_s, u"فونت تاریخ به عدد"_s, {262, 12, 146, 28});
+    BitBtn4 = button(p, u"BitBtn4"_s, u"فونت تاریخ به حروف"_s, {262, 46, 146, 28});
+    BitBtn3 = button(p, u"BitBtn3"_s, u"فونت مبلغ به عدد"_s, {262, 80, 146, 28});
+    BitBtn5 = button(p, u"BitBtn5"_s, u"فونت مبلغ به حروف(ریال)"_s, {262, 114, 146, 28});
+    BitBtn8 = button(p, u"BitBtn8"_s, u"فونت مبلغ به حروف(تومان)"_s, {262, 148, 146, 28});
+    BitBtn6 = button(p, u"BitBtn6"_s, u"فونت در وجه"_s, {262, 182, 146, 28});
+    // In the order of ItemNames(), each beside its font button.
+    const int colorTops[] = {12, 46, 80, 114, 148, 182};
+    for (int i = 0; i < 6; ++i) {
+        btn_Colors[i] = button(p, u"btn_Color"_s + ItemNames()[i], QString(), {230, colorTops[i], 28, 28});
+        btn_Colors[i]->setToolTip(u"رنگ"_s);
+    }
 
     auto *sample = new QGroupBox(u"چک"_s, p);
     sample->setGeometry(10, 6, 210, 118);
@@ -202,6 +213,16 @@ void Tfrm_ChequeDesign::buildSettings()
     connect(edt_Date, &QLineEdit::textChanged, this, &Tfrm_ChequeDesign::edt_DateChange);
     connect(edt_Money, &QLineEdit::textChanged, this, &Tfrm_ChequeDesign::edt_MoneyChange);
     connect(edt_payment, &QLineEdit::textChanged, this, &Tfrm_ChequeDesign::edt_paymentChange);
+
+    // Anything the user changes here is saved, and so asked about on closing.
+    for (QLineEdit *edit : {static_cast<QLineEdit *>(edt_Date), static_cast<QLineEdit *>(edt_Money), edt_payment})
+        connect(edit, &QLineEdit::textChanged, this, &Tfrm_ChequeDesign::changed);
+    for (QCheckBox *box : {chk_Date, chk_DigitDate, chk_AlphaDate, chk_Amount, chk_DigitAmount, chk_AlphaAmount,
+                           chk_AlphaAmountToman, chk_Payment})
+        connect(box, &QCheckBox::toggled, this, &Tfrm_ChequeDesign::changed);
+    connect(edt_Length, &SpinEdit::changed, this, &Tfrm_ChequeDesign::changed);
+    connect(edt_Width, &SpinEdit::changed, this, &Tfrm_ChequeDesign::changed);
+    connect(cmb_page, &QComboBox::currentIndexChanged, this, &Tfrm_ChequeDesign::changed);
 }
 
 void Tfrm_ChequeDesign::buildSurface()
@@ -243,6 +264,21 @@ void Tfrm_ChequeDesign::buildSurface()
     };
     for (const auto &[b, l] : fonts)
         connect(b, &QPushButton::clicked, this, [this, l = l] { fontButtonClick(l); });
+    for (int i = 0; i < 6; ++i)
+        connect(btn_Colors[i], &QPushButton::clicked, this, [this, i] { colorButtonClick(i); });
+
+    // The surface takes the keyboard: Tab through the items, arrows move one.
+    scb->setFocusPolicy(Qt::StrongFocus);
+    selection = new ItemSelection(DQR, pnl_Settings, {10, 246, 820, 24});
+    QVector<ItemSelection::Item> selectable;
+    const QStringList captions = {u"تاریخ به عدد"_s, u"تاریخ به حروف"_s, u"مبلغ به عدد"_s,
+                                  u"مبلغ به حروف(ریال)"_s, u"مبلغ به حروف(تومان)"_s, u"در وجه"_s};
+    for (int i = 0; i < 6; ++i) {
+        const bool digits = m_items[i].label == lbl_DigitDate || m_items[i].label == lbl_DigitAmount;
+        selectable.append({m_items[i].label, captions[i], digits});
+    }
+    selection->setItems(selectable);
+    connect(selection, &ItemSelection::moved, this, &Tfrm_ChequeDesign::changed);
     CenterChequePage();
 }
 
@@ -326,10 +362,75 @@ void Tfrm_ChequeDesign::chk_PaymentClick()
 
 void Tfrm_ChequeDesign::fontButtonClick(ReportLabel *label)
 {
+    const QFont before = label->labelFont();
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, label->labelFont(), this);
-    if (ok)
-        label->setLabelFont(chosen);
+    const QFont chosen = QFontDialog::getFont(&ok, before, this);
+    if (!ok)
+        return;
+    // The dialog shows a font that is not installed as its stand-in: OK
+    // without a change must not store the stand-in.
+    const QString shownFamily = QFontInfo(before).family();
+    const bool same = (chosen.family() == before.family() || chosen.family() == shownFamily)
+        && chosen.pointSize() == FontPoints(before, DQR->ppi()) && chosen.bold() == before.bold()
+        && chosen.italic() == before.italic() && chosen.underline() == before.underline()
+        && chosen.strikeOut() == before.strikeOut();
+    if (same)
+        return;
+    label->setLabelFont(chosen);
+    changed();
+}
+
+void Tfrm_ChequeDesign::colorButtonClick(int index)
+{
+    ReportLabel *label = m_items[index].label;
+    const QColor chosen = QColorDialog::getColor(label->color(), this, u"رنگ قلم"_s);
+    if (!chosen.isValid() || chosen == label->color())
+        return;
+    label->setColor(chosen);
+    changed();
+}
+
+void Tfrm_ChequeDesign::changed()
+{
+    m_dirty = true;
+    for (int i = 0; i < 6; ++i) {
+        QPixmap face(16, 16);
+        face.fill(m_items[i].label->color());
+        btn_Colors[i]->setIcon(QIcon(face));
+    }
+    markOffThePage();
+}
+
+QStringList Tfrm_ChequeDesign::itemsOffThePage() const
+{
+    QStringList names;
+    const QStringList captions = {u"تاریخ به عدد"_s, u"تاریخ به حروف"_s, u"مبلغ به عدد"_s,
+                                  u"مبلغ به حروف(ریال)"_s, u"مبلغ به حروف(تومان)"_s, u"در وجه"_s};
+    for (int i = 0; i < 6; ++i) {
+        const ReportLabel *label = m_items[i].label;
+        if (!label->isHidden() && !DQR->rect().contains(label->geometry()))
+            names << captions[i];
+    }
+    return names;
+}
+
+void Tfrm_ChequeDesign::markOffThePage()
+{
+    for (const Item &item : m_items) {
+        const bool off = !DQR->rect().contains(item.label->geometry());
+        item.label->setBackground(off ? QColor(255, 0, 0, 70) : QColor());
+        item.label->setToolTip(off ? u"این قلم بیرون از چک است"_s : QString());
+    }
+}
+
+bool Tfrm_ChequeDesign::warnOffThePage()
+{
+    const QStringList off = itemsOffThePage();
+    if (off.isEmpty())
+        return false;
+    ShowDlg(3, u"هشدار"_s,
+            u"این قلم ها بیرون از چک هستند و روی کاغذ چاپ نمی شوند یا بریده می شوند: "_s + off.join(u"، "_s));
+    return true;
 }
 
 void Tfrm_ChequeDesign::BitBtn1Click()
@@ -344,6 +445,7 @@ void Tfrm_ChequeDesign::BitBtn1Click()
     edt_Width->setCurrentValue(width);
     LoadChequePicture(path);
     ImagePath = path;
+    changed();
 }
 
 // --- sample values ---------------------------------------------------------
@@ -379,6 +481,7 @@ void Tfrm_ChequeDesign::edt_paymentChange()
 void Tfrm_ChequeDesign::BitBtn9Click()
 {
     // A test page, not a cheque: not registered, and nothing is asked.
+    warnOffThePage();
     if (!PrintDesignedPage(*this, *frm_PrintCheque)) {
         const QString printer = frm_PrintCheque->lastDestination();
         ShowDlg(0, u"خطا"_s, printer.isEmpty() ? u"هیچ چاپگری روی این رایانه نصب نیست؛ چیزی چاپ نشد."_s
@@ -394,6 +497,39 @@ bool Tfrm_ChequeDesign::eventFilter(QObject *watched, QEvent *event)
         scbResize();
         return false;
     }
+    if (watched == scb && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const int step = key->modifiers() & Qt::ShiftModifier ? 10 : 1;
+        switch (key->key()) {
+        case Qt::Key_Tab:
+            selection->selectNext(false);
+            return true;
+        case Qt::Key_Backtab:
+            selection->selectNext(true);
+            return true;
+        case Qt::Key_Left:
+            selection->nudge(-step, 0);
+            return true;
+        case Qt::Key_Right:
+            selection->nudge(step, 0);
+            return true;
+        case Qt::Key_Up:
+            selection->nudge(0, -step);
+            return true;
+        case Qt::Key_Down:
+            selection->nudge(0, step);
+            return true;
+        default:
+            break;
+        }
+    }
+    if (qobject_cast<ReportLabel *>(watched)
+        && (event->type() == QEvent::Move || event->type() == QEvent::Resize || event->type() == QEvent::Hide
+            || event->type() == QEvent::Show)) {
+        if (watched == selection->selectedLabel())
+            selection->follow();
+        return false;
+    }
     const bool press = event->type() == QEvent::MouseButtonPress;
     const bool move = event->type() == QEvent::MouseMove;
     const bool release = event->type() == QEvent::MouseButtonRelease;
@@ -406,6 +542,8 @@ bool Tfrm_ChequeDesign::eventFilter(QObject *watched, QEvent *event)
         if (press) {
             CX = at.x();
             CY = at.y();
+            selection->select(-1);
+            scb->setFocus();
         } else if (release) {
             MouseDown = false;
         }
@@ -416,11 +554,21 @@ bool Tfrm_ChequeDesign::eventFilter(QObject *watched, QEvent *event)
             MouseDown = true;
             CX = at.x();
             CY = at.y();
+            for (int i = 0; i < 6; ++i) {
+                if (m_items[i].label == l)
+                    selection->select(i);
+            }
+            scb->setFocus();
         } else if (move) { // lbl_DigitDateMouseMove: the press point stays under the pointer
-            if (MouseDown)
+            if (MouseDown && (at.x() != CX || at.y() != CY)) {
                 l->move(l->x() + at.x() - CX, l->y() + at.y() - CY);
+                m_dragged = true;
+            }
         } else { // FatherMouseUp
             MouseDown = false;
+            if (m_dragged)
+                changed();
+            m_dragged = false;
         }
         return true;
     }
@@ -451,6 +599,9 @@ int LoadItemIntoLabel(ReportLabel *label, const Query &q)
 
 void Tfrm_ChequeDesign::LoadCheque(qint64 chequeId)
 {
+    for (Item &item : m_items)
+        item.loaded = false;
+    selection->select(-1);
     try {
         q.close();
         q.clear();
@@ -482,10 +633,37 @@ void Tfrm_ChequeDesign::LoadCheque(qint64 chequeId)
             Item &item = m_items[i];
             item.check->setChecked(q.asInteger(u"ItemVisibility"_s) == 1);
             item.colorCode = LoadItemIntoLabel(item.label, q);
+            item.loaded = true;
+            item.stored.left = int(q.asInteger(u"ItemLeft"_s));
+            item.stored.right = int(q.asInteger(u"ItemRight"_s));
+            item.stored.top = int(q.asInteger(u"ItemTop"_s));
+            item.stored.fontName = q.asString(u"ItemFontName"_s);
+            item.stored.fontSize = int(q.asInteger(u"ItemFontSize"_s));
+            item.stored.fontStyle = int(q.asInteger(u"ItemFontStyle"_s));
         }
     } catch (const AppError &) {
         // What was set stays; the load ends here without a word.
     }
+    for (Item &item : m_items)
+        rememberAsLoaded(item);
+    changed();
+    m_dirty = false; // what was loaded is no change
+}
+
+void Tfrm_ChequeDesign::rememberAsLoaded(Item &item)
+{
+    const ReportLabel *l = item.label;
+    item.loadedFont = l->labelFont();
+    item.loadedEdge = QPoint(l->keepsRightEdge() ? l->x() + l->width() : l->x(), l->y());
+}
+
+ItemChanges Tfrm_ChequeDesign::changesOf(const Item &item) const
+{
+    const ReportLabel *l = item.label;
+    ItemChanges changes;
+    changes.font = l->labelFont() != item.loadedFont;
+    changes.place = QPoint(l->keepsRightEdge() ? l->x() + l->width() : l->x(), l->y()) != item.loadedEdge;
+    return changes;
 }
 
 bool Tfrm_ChequeDesign::LoadChequePicture(const QString &path)
@@ -514,7 +692,7 @@ TemplateItem Tfrm_ChequeDesign::itemAsSaved(const QString &itemName, qint64 cheq
     row.fontSize = FontPoints(l->labelFont(), DQR->ppi());
     row.fontColor = l->color() == DecodeColor(item.colorCode) ? item.colorCode : EncodeColor(l->color());
     row.caption = l->text();
-    return row;
+    return item.loaded ? KeepUnchanged(row, item.stored, changesOf(item)) : row;
 }
 
 void Tfrm_ChequeDesign::InsertChequeItem(const TemplateItem &item)
@@ -527,6 +705,7 @@ void Tfrm_ChequeDesign::InsertChequeItem(const TemplateItem &item)
 
 void Tfrm_ChequeDesign::SaveCheque()
 {
+    warnOffThePage(); // stored all the same
     TChequeTitle answer;
     AskChequeTitle(ChequeTitle, answer);
     if (!answer.Selected)
@@ -580,8 +759,64 @@ void Tfrm_ChequeDesign::SaveCheque()
     }
 
     ChequeTitle = answer.Title;
+    // What is saved is what was loaded now.
+    for (const QString &name : ItemNames()) {
+        Item &item = m_items[itemIndex(name)];
+        item.stored = itemAsSaved(name, answer.ID);
+        item.loaded = true;
+        rememberAsLoaded(item);
+    }
+    m_dirty = false;
     ShowDlg(1, u"اطلاعات"_s, u"ثبت انجام شد"_s);
     if (frm_DesignedChequeList)
         frm_DesignedChequeList->RefreshTemplates();
     close();
+}
+
+// --- closing and resizing --------------------------------------------------
+
+bool Tfrm_ChequeDesign::mayClose()
+{
+    if (!m_dirty || !isVisible())
+        return true;
+    QMessageBox ask(QMessageBox::Question, u"سؤال"_s, u"تغییرات این فرم چک ذخیره نشده است. چه کنم؟"_s,
+                    QMessageBox::NoButton, this);
+    ask.setObjectName(u"UnsavedChanges"_s);
+    ask.setLayoutDirection(Qt::RightToLeft);
+    QPushButton *save = ask.addButton(u"ذخیره"_s, QMessageBox::AcceptRole);
+    QPushButton *discard = ask.addButton(u"بستن بدون ذخیره"_s, QMessageBox::DestructiveRole);
+    QPushButton *back = ask.addButton(u"بازگشت به طراحی"_s, QMessageBox::RejectRole);
+    ask.setDefaultButton(back);
+    ask.setEscapeButton(back);
+    ask.exec();
+    if (ask.clickedButton() == discard) {
+        m_dirty = false;
+        return true;
+    }
+    if (ask.clickedButton() == save)
+        SaveCheque(); // closes the designer when the save went through
+    return false;
+}
+
+void Tfrm_ChequeDesign::closeEvent(QCloseEvent *event)
+{
+    if (mayClose())
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
+}
+
+void Tfrm_ChequeDesign::reject()
+{
+    if (mayClose())
+        QDialog::reject();
+}
+
+void Tfrm_ChequeDesign::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    // The settings keep their place; the surface fills the rest.
+    pnl_Settings->setGeometry(std::max(0, width() - 839), 0, 839, 273);
+    scb->setGeometry(0, 273, width(), std::max(0, height() - 273));
+    CenterChequePage();
 }

@@ -16,6 +16,7 @@ class QLineEdit;
 class QPushButton;
 class PageScroller;
 class ReportLabel;
+class ItemSelection;
 class ReportPage;
 class SpinEdit;
 
@@ -76,6 +77,8 @@ public:
     QPushButton *BitBtn5;
     QPushButton *BitBtn8;
     QPushButton *BitBtn6;
+    // A colour button beside each font button, in the order of ItemNames().
+    std::array<QPushButton *, 6> btn_Colors{};
     MaskedEdit *edt_Date;
     MaskedEdit *edt_Money;
     QLineEdit *edt_payment;
@@ -93,6 +96,14 @@ public:
     ReportLabel *lbl_AlphaAmountToman;
 
     Query q;
+    // The selected item, its frame, the arrow keys and the millimetre panel.
+    ItemSelection *selection = nullptr;
+
+    // Changes since the last load or save, which closing asks about.
+    bool hasChanges() const { return m_dirty; }
+    // The shown items that lie partly outside the page, by their captions
+    // in the panel.
+    QStringList itemsOffThePage() const;
 
     void LoadCheque(qint64 chequeId);
     bool LoadChequePicture(const QString &path);
@@ -118,6 +129,9 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void FormCreate();
@@ -125,6 +139,13 @@ private:
     void buildSurface();
     void BitBtn1Click();
     void fontButtonClick(ReportLabel *label);
+    void colorButtonClick(int index);
+    void changed();
+    void markOffThePage();
+    // Says once which shown items lie off the page; false when none do.
+    bool warnOffThePage();
+    // Asks what to do with the changes; false to stay in the designer.
+    bool mayClose();
     void chk_DateClick();
     void chk_AmountClick();
     void chk_PaymentClick();
@@ -136,7 +157,15 @@ private:
         ReportLabel *label;
         QCheckBox *check;
         int colorCode; // as loaded, saved back unless the colour changed
+        bool loaded = false; // the template has a row for it
+        TemplateItem stored; // that row, as loaded
+        QFont loadedFont; // the label's, right after the load
+        QPoint loadedEdge; // the edge the label keeps, and its top, then
     };
+    // What was changed of an item since its load: its font, or its place by
+    // the edge it keeps (a new sample text moves the other edge only).
+    ItemChanges changesOf(const Item &item) const;
+    void rememberAsLoaded(Item &item);
     std::array<Item, 6> m_items{}; // in the order of ItemNames()
 
     QString ChequeTitle;
@@ -147,4 +176,6 @@ private:
     bool WE_Resize = false;
     bool NS_Resize = false;
     bool NESW_Resize = false;
+    bool m_dirty = false;
+    bool m_dragged = false;
 };

@@ -127,3 +127,18 @@ QStringList InsertChequeItemStatement(const Dialect &dialect, const TemplateItem
             + u","_s + dialect.text(item.caption) + u")"_s,
     };
 }
+
+TemplateItem KeepUnchanged(TemplateItem now, const TemplateItem &loaded, const ItemChanges &changes)
+{
+    if (!changes.font) {
+        now.fontName = loaded.fontName;
+        now.fontSize = loaded.fontSize;
+        now.fontStyle = loaded.fontStyle;
+    }
+    if (!changes.place) {
+        now.left = loaded.left;
+        now.top = loaded.top;
+        now.right = loaded.right;
+    }
+    return now;
+}

@@ -53,3 +53,16 @@ QStringList UpdateChequeStatement(const Dialect &dialect, const QString &imagePa
                                   int orientation, qint64 chequeId);
 QString DeleteChequeItemsStatement(qint64 chequeId);
 QStringList InsertChequeItemStatement(const Dialect &dialect, const TemplateItem &item);
+
+// What the user changed of an item since it was loaded.
+struct ItemChanges
+{
+    bool font = false; // family, size or style
+    bool place = false; // dragged, nudged or typed
+};
+
+// The item to save: as it stands now, except that what the user did not
+// change keeps its stored value exactly. Fonts that are not installed here
+// would otherwise come back as their stand-in, and places measured in a
+// stand-in font would shift.
+TemplateItem KeepUnchanged(TemplateItem now, const TemplateItem &loaded, const ItemChanges &changes);
