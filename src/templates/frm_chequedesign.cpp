@@ -362,18 +362,17 @@ void Tfrm_ChequeDesign::chk_PaymentClick()
 
 void Tfrm_ChequeDesign::fontButtonClick(ReportLabel *label)
 {
-    const QFont before = label->labelFont();
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, before, this);
-    if (!ok)
+    QFontDialog dialog(label->labelFont(), this);
+    // A family that is not installed shows as another: what the dialog
+    // shows at first is what OK without a change gives back, and that must
+    // not replace the stored font.
+    const QFont shown = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    // The dialog shows a font that is not installed as its stand-in: OK
-    // without a change must not store the stand-in.
-    const QString shownFamily = QFontInfo(before).family();
-    const bool same = (chosen.family() == before.family() || chosen.family() == shownFamily)
-        && chosen.pointSize() == FontPoints(before, DQR->ppi()) && chosen.bold() == before.bold()
-        && chosen.italic() == before.italic() && chosen.underline() == before.underline()
-        && chosen.strikeOut() == before.strikeOut();
+    const QFont chosen = dialog.selectedFont();
+    const bool same = chosen.family() == shown.family() && chosen.pointSize() == shown.pointSize()
+        && chosen.bold() == shown.bold() && chosen.italic() == shown.italic()
+        && chosen.underline() == shown.underline() && chosen.strikeOut() == shown.strikeOut();
     if (same)
         return;
     label->setLabelFont(chosen);
@@ -528,6 +527,7 @@ bool Tfrm_ChequeDesign::eventFilter(QObject *watched, QEvent *event)
             || event->type() == QEvent::Show)) {
         if (watched == selection->selectedLabel())
             selection->follow();
+        markOffThePage();
         return false;
     }
     const bool press = event->type() == QEvent::MouseButtonPress;
@@ -793,8 +793,10 @@ bool Tfrm_ChequeDesign::mayClose()
         m_dirty = false;
         return true;
     }
-    if (ask.clickedButton() == save)
-        SaveCheque(); // closes the designer when the save went through
+    if (ask.clickedButton() == save) {
+        SaveCheque();
+        return !m_dirty; // saved: close; cancelled or failed: stay
+    }
     return false;
 }
 
