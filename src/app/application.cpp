@@ -2,8 +2,13 @@
 
 #include "app/apperror.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFont>
+#include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -21,10 +26,31 @@ ChequeApplication::ChequeApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setLayoutDirection(Qt::RightToLeft);
-    // Where the Windows fonts of the forms are missing, stand in with fonts
-    // that carry well-drawn Persian letters.
-    for (const QString &family : {u"Tahoma"_s, u"B Mitra"_s, u"Arial"_s})
-        QFont::insertSubstitutions(family, {u"Noto Sans Arabic"_s, u"Noto Sans"_s, u"DejaVu Sans"_s});
+    // The templates were measured in Tahoma. Where the system has none, the
+    // free Tahoma that Wine ships (Debian's fonts-wine, in a folder fontconfig
+    // does not read), or one put beside the program.
+    if (!QFontDatabase::hasFamily(u"Tahoma"_s)) {
+        const QStringList folders{applicationDirPath() + u"/fonts"_s, u"/usr/share/wine/fonts"_s};
+        for (const QString &folder : folders) {
+            for (const QString &file : {u"tahoma.ttf"_s, u"tahomabd.ttf"_s}) {
+                if (QFile::exists(folder + u'/' + file))
+                    QFontDatabase::addApplicationFont(folder + u'/' + file);
+            }
+            if (QFontDatabase::hasFamily(u"Tahoma"_s))
+                break;
+        }
+    }
+    // Where the other Windows fonts of the forms are missing, and Tahoma
+    // too, stand in with fonts that carry well-drawn Persian letters.
+    for (const QString &family : {u"Tahoma"_s, u"B Mitra"_s, u"Arial"_s}) {
+        if (!QFontDatabase::hasFamily(family))
+            QFont::insertSubstitutions(family, {u"Noto Sans Arabic"_s, u"Noto Sans"_s, u"DejaVu Sans"_s});
+    }
+    // Qt's own texts (standard buttons, the font, colour and file dialogs)
+    // in Persian.
+    auto *qtTexts = new QTranslator(this);
+    if (qtTexts->load(u"qtbase_fa"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtTexts);
 }
 
 bool ChequeApplication::notify(QObject *receiver, QEvent *event)

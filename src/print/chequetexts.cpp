@@ -55,8 +55,6 @@ ChequeTexts MakeChequeTexts(const QVariant &tarikh, const QVariant &mablaghch, c
     QString amountRefusal;
     if (!isNumber || !std::isfinite(amount)) {
         amountRefusal = u"مبلغ چک باید عددی صحیح و نامنفی باشد"_s;
-    } else if (amount >= 1e15) {
-        amountRefusal = u"مبلغ چک بیش از پانزده رقم است"_s;
     } else {
         try {
             texts.groupedAmount = GroupDigitsText(shown, u',');

@@ -6,6 +6,7 @@
 #include "ui/formstyle.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -106,6 +107,16 @@ void Tfrm_Dlg::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     FormShow();
     (m_cancelFirst ? btn_cansel : btn_ok)->setFocus();
+}
+
+void Tfrm_Dlg::keyPressEvent(QKeyEvent *event)
+{
+    // Escape presses the cancel button, and only where there is one to see.
+    if (event->key() == Qt::Key_Escape && !btn_cansel->isVisible()) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void Tfrm_Dlg::FormShow()

@@ -18,6 +18,24 @@ int digitValue(const QString &text)
     return -1;
 }
 
+// The digit of the digit-row key that was pressed, whatever the layout or
+// Shift made of its character; -1 for any other key, or where the platform
+// says nothing of the key itself.
+int digitRowKey(const QKeyEvent &event)
+{
+#ifdef Q_OS_WIN
+    const quint32 virtualKey = event.nativeVirtualKey(); // VK_0..VK_9, unshifted
+    if (virtualKey >= 0x30 && virtualKey <= 0x39)
+        return int(virtualKey - 0x30);
+#else
+    // X11 and Wayland key codes: evdev's 2..11 ("1".."9", "0") plus 8.
+    const quint32 scanCode = event.nativeScanCode();
+    if (scanCode >= 10 && scanCode <= 19)
+        return scanCode == 19 ? 0 : int(scanCode - 9);
+#endif
+    return -1;
+}
+
 } // namespace
 
 int PlatformKeyCode(const QKeyEvent &event)
@@ -26,6 +44,9 @@ int PlatformKeyCode(const QKeyEvent &event)
     int digit = digitValue(event.text());
     if (digit < 0 && key >= Qt::Key_0 && key <= Qt::Key_9 && event.text().isEmpty())
         digit = key - Qt::Key_0;
+    // A character that is no digit (Shift+4 is "$") says nothing: the key does.
+    if (digit < 0 && !(event.modifiers() & Qt::KeypadModifier))
+        digit = digitRowKey(event);
     if (digit >= 0)
         return (event.modifiers() & Qt::KeypadModifier) ? kKeyNumpad0 + digit : kKeyDigit0 + digit;
 

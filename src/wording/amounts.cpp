@@ -19,10 +19,13 @@ constexpr QChar kSeparator = u',';
 
 // The plain text of a whole, non-negative amount. Decided on the text, not on
 // the double, so that a value such as 1234567.0000000002 that reads back as
-// "1234567" still counts as whole. Amounts of sixteen digits and more come
-// out in exponent form; the wordings fail on them later.
+// "1234567" still counts as whole.
 QString wholeAmountText(double value)
 {
+    // Sixteen digits and more: whole (a double that large has no fraction),
+    // but too long to be worded; its text would be "1E15" or "1.2E19".
+    if (std::isfinite(value) && value >= 1e15)
+        throw AppError(u"مبلغ چک بیش از پانزده رقم است"_s);
     const QString text = FloatToText(value);
     if (!std::isfinite(value) || text.startsWith(u'-') || text.contains(kDecimalSeparator)
         || text.contains(u"E-"_s)) {

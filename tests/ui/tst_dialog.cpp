@@ -5,6 +5,7 @@
 
 #include "../common/testsupport.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -30,6 +31,7 @@ class TestDialog : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void tahomaAndQtsOwnTextsInPersian();
     void initTestCase();
     void cleanupTestCase();
 
@@ -123,6 +125,18 @@ void TestDialog::kinds()
     QCOMPARE(frm_Dlg->img_logo->size(), QSize(89, 89));
 }
 
+void TestDialog::tahomaAndQtsOwnTextsInPersian()
+{
+    // The templates were measured in Tahoma: the program has it, here too.
+    QCOMPARE(QFontInfo(QFont(u"Tahoma"_s)).family(), u"Tahoma"_s);
+    QFont bold(u"Tahoma"_s);
+    bold.setBold(true);
+    QVERIFY(QFontInfo(bold).bold());
+    // Qt's standard buttons and dialogs speak Persian.
+    QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != u"Cancel"_s);
+    QVERIFY(QCoreApplication::translate("QFontDialog", "Select Font") != u"Select Font"_s);
+}
+
 void TestDialog::answers_data()
 {
     QTest::addColumn<int>("kind");
@@ -135,6 +149,9 @@ void TestDialog::answers_data()
     QTest::newRow("enter on an error") << 0 << u"enter"_s << u"ok"_s;
     QTest::newRow("close box") << 0 << u"close"_s << u"cancel"_s;
     QTest::newRow("tab then enter") << 4 << u"tab enter"_s << u"cancel"_s;
+    // One button: Escape does nothing; the button or Enter answers.
+    QTest::newRow("escape on an error, then enter") << 0 << u"escape enter"_s << u"ok"_s;
+    QTest::newRow("escape on a result, then enter") << 1 << u"escape enter"_s << u"ok"_s;
 }
 
 void TestDialog::answers()
@@ -151,7 +168,11 @@ void TestDialog::answers()
             QTest::keyClick(modal, Qt::Key_Escape);
         else if (action == u"enter"_s)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        else if (action == u"tab enter"_s) {
+        else if (action == u"escape enter"_s) {
+            QTest::keyClick(modal, Qt::Key_Escape);
+            QVERIFY(modal->isVisible());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        } else if (action == u"tab enter"_s) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         } else

@@ -70,6 +70,8 @@ private Q_SLOTS:
     void keyCode_data();
     void keyCode();
 
+    void digitRowByTheKeyItself_data();
+    void digitRowByTheKeyItself();
     void typingADateFillsDayMonthYear();
     void typingAnAmountRegroups();
     void persianAndKeypadDigitsType();
@@ -218,6 +220,37 @@ void TestMaskedEntry::keyCode()
         QVERIFY2(!IsDigitKey(got) && got != kKeyBackspace && got != kKeyDelete,
                  qPrintable(QString::number(got)));
     }
+}
+
+void TestMaskedEntry::digitRowByTheKeyItself_data()
+{
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("digit"); // of the key in the digit row
+    QTest::newRow("Shift+4") << int(Qt::Key_Dollar) << u"$"_s << 4;
+    QTest::newRow("Shift+0") << int(Qt::Key_ParenRight) << u")"_s << 0;
+    QTest::newRow("AZERTY 1") << int(Qt::Key_Ampersand) << u"&"_s << 1;
+}
+
+void TestMaskedEntry::digitRowByTheKeyItself()
+{
+    QFETCH(int, qtKey);
+    QFETCH(QString, text);
+    QFETCH(int, digit);
+#ifdef Q_OS_WIN
+    const quint32 scanCode = 0, virtualKey = 0x30 + quint32(digit);
+#else
+    const quint32 scanCode = digit == 0 ? 19 : 9 + quint32(digit), virtualKey = text[0].unicode();
+#endif
+    const QKeyEvent event(QEvent::KeyPress, qtKey, Qt::ShiftModifier, scanCode, virtualKey, 0, text);
+    QCOMPARE(PlatformKeyCode(event), kKeyDigit0 + digit);
+    // Shift+4 in the amount field is the digit 4.
+    Field field(Field::Amount);
+    field.edit.setText(u"12"_s);
+    field.edit.setCursorPosition(2);
+    QKeyEvent press(QEvent::KeyPress, qtKey, Qt::ShiftModifier, scanCode, virtualKey, 0, text);
+    QApplication::sendEvent(&field.edit, &press);
+    QCOMPARE(field.edit.text(), u"12"_s + QString::number(digit));
 }
 
 void TestMaskedEntry::typingADateFillsDayMonthYear()

@@ -363,6 +363,9 @@ void TestWording::amountsRefused_data()
     QTest::newRow("tiny fraction") << u"0.000001"_s << kAmountRefused;
     QTest::newRow("not a number") << u"12a"_s << u"convert:"_s;
     QTest::newRow("separator at the end") << u"1,"_s << u"convert:"_s;
+    // Whole, but too long: said so, not that it is not whole.
+    QTest::newRow("sixteen digits") << u"1,000,000,000,000,000"_s << u"مبلغ چک بیش از پانزده رقم است"_s;
+    QTest::newRow("twenty digits") << u"12345678901234567890"_s << u"مبلغ چک بیش از پانزده رقم است"_s;
 }
 
 void TestWording::amountsRefused()
