@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/apperror.h"
+#include "ui/buttonstyle.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,7 @@ ChequeApplication::ChequeApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setLayoutDirection(Qt::RightToLeft);
+    setStyle(new ButtonStyle); // the platform's, but for buttons with pictures
     // The templates were measured in Tahoma. Where the system has none, the
     // free Tahoma that Wine ships (Debian's fonts-wine, in a folder fontconfig
     // does not read), or one put beside the program.
