@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <array>
 
@@ -134,8 +135,14 @@ PrepareOutcome PrepareDatabase(Query &q, const QString &exeDir)
     if (!checkk)
         return PrepareOutcome::ForeignDatabase;
 
+    // All or nothing: a start cut short (a kill, a full disk) leaves either
+    // no template tables, so that the next start makes them whole, or
+    // everything. SQL Server and SQLite both take DDL in a transaction.
+    Connection &con = q.connection();
     try {
         const QList<BuiltInTemplate> &templates = BuiltInTemplates();
+        if (!cheque || !chequeItems)
+            con.beginTrans();
         if (!cheque) {
             run(q, dialect.createChequeTable());
             run(q, InsertBlankTemplateStatement(dialect));
@@ -150,8 +157,15 @@ PrepareOutcome PrepareDatabase(Query &q, const QString &exeDir)
                 seedItems(q, templates[i]);
             }
         }
+        if (!cheque || !chequeItems)
+            con.commitTrans();
     } catch (const AppError &) {
-        // Whatever was done stays done; start-up goes on without a word.
+        // Nothing of it stays; start-up goes on without a word.
+        q.close();
+        try {
+            con.rollbackTrans();
+        } catch (const AppError &) {
+        }
     }
     // The print register is ours alone: made whether or not the templates
     // could be, and its failure is as silent.
@@ -175,12 +189,14 @@ void ExtractBankImages(const QString &exeDir)
         if (!source.open(QIODevice::ReadOnly))
             throw AppError(u"Built-in picture missing: "_s + cheque.pictureFile);
         const QByteArray bytes = source.readAll();
-        QFile file(target);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size()
-            || !file.flush()) {
+        // Written beside it and renamed into place when whole: a kill leaves
+        // no picture rather than a part of one.
+        QSaveFile file(target);
+        file.setDirectWriteFallback(false);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
+            || !file.commit()) {
             const QString error = file.errorString();
-            if (file.isOpen())
-                file.remove(); // no half-written picture left behind
+            file.cancelWriting();
             throw AppError(u"Cannot write \"%1\". %2"_s.arg(target, error));
         }
     }

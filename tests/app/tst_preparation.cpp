@@ -54,7 +54,9 @@ private Q_SLOTS:
     void oneTableMissing_data();
     void oneTableMissing();
     void existingPictureIsKept();
-    void unwritablePictureStopsTheSeeding();
+    void unwritablePictureLeavesNothingHalfMade();
+    void startCutShortLeavesAllOrNothing_data();
+    void startCutShortLeavesAllOrNothing();
     void quoteInThePathIsDoubled();
 };
 
@@ -329,16 +331,55 @@ void TestPreparation::existingPictureIsKept()
     QVERIFY(QFile::exists(folder.exeDir + u"Mellat1.jpg"_s));
 }
 
-void TestPreparation::unwritablePictureStopsTheSeeding()
+void TestPreparation::unwritablePictureLeavesNothingHalfMade()
 {
     ProgramFolder folder;
     const QString file = accountingDatabase(folder.exeDir);
-    Prepared db(file);
-    // A folder that does not exist cannot take the pictures.
-    const QString nowhere = folder.exeDir + u"missing/"_s;
-    QCOMPARE(PrepareDatabase(db.q, nowhere), PrepareOutcome::Done);
-    QCOMPARE(sqliteColumn(file, u"select count(*) from Cheque"_s), QVariantList{1});
-    QCOMPARE(sqliteColumn(file, u"select count(*) from ChequeItems"_s), QVariantList{6});
+    {
+        Prepared db(file);
+        // A folder that does not exist cannot take the pictures.
+        QCOMPARE(PrepareDatabase(db.q, folder.exeDir + u"missing/"_s), PrepareOutcome::Done);
+    }
+    const QString tables = u"select name from sqlite_master where type='table' and name like 'Cheque%'"_s;
+    QCOMPARE(sqliteColumn(file, tables), QVariantList());
+    // The next start, where the pictures can go, makes everything.
+    Prepared again(file);
+    PrepareDatabase(again.q, folder.exeDir);
+    QCOMPARE(sqliteColumn(file, u"select ChID from Cheque order by ChID"_s), (QVariantList{1, 2, 3, 4}));
+    QCOMPARE(sqliteColumn(file, u"select count(*) from ChequeItems"_s), QVariantList{24});
+}
+
+void TestPreparation::startCutShortLeavesAllOrNothing_data()
+{
+    QTest::addColumn<int>("cutAt"); // the statement that never reaches the database, counted from 1
+    QTest::newRow("creating Cheque") << 2;
+    QTest::newRow("inserting the blank template") << 3;
+    QTest::newRow("looking up the blank template") << 5;
+    QTest::newRow("first item of Mellat 1") << 14;
+    QTest::newRow("last item of all") << 35;
+}
+
+void TestPreparation::startCutShortLeavesAllOrNothing()
+{
+    QFETCH(int, cutAt);
+    ProgramFolder folder;
+    const QString file = accountingDatabase(folder.exeDir);
+    {
+        Prepared db(file);
+        int sent = 0;
+        db.con.setStatementLog([&sent, cutAt](const QString &) {
+            if (++sent == cutAt)
+                throw DatabaseError(u"the program was ended here"_s);
+        });
+        PrepareDatabase(db.q, folder.exeDir);
+    }
+    QCOMPARE(sqliteColumn(file, u"select count(*) from sqlite_master where name in ('Cheque', 'ChequeItems')"_s),
+             QVariantList{0});
+    Prepared again(file);
+    PrepareDatabase(again.q, folder.exeDir);
+    QCOMPARE(sqliteColumn(file, u"select Title from Cheque where ChID = 2"_s), QVariantList{u"ملت 1"_s});
+    QCOMPARE(sqliteColumn(file, u"select count(*) from ChequeItems where ChID = 2"_s), QVariantList{6});
+    QCOMPARE(sqliteColumn(file, u"select count(*) from ChequeItems"_s), QVariantList{24});
 }
 
 void TestPreparation::quoteInThePathIsDoubled()
