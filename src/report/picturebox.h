@@ -13,10 +13,12 @@ public:
 
     void setImage(const QImage &image);
     // The picture in the file, when there is one; otherwise a white one of
-    // `blank` pixels. True when the file was found. Throws AppError for a
-    // file that is not a picture.
+    // `blank` pixels. True when the picture was read. A file that cannot be
+    // read as a picture gives the white one too, with a notice naming it.
     bool loadOrBlank(const QString &path, const QSize &blank);
     const QImage &image() const { return m_image; }
+    // Why the picture is white, shown over it; empty when nothing is wrong.
+    QString notice() const { return m_notice; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -24,4 +26,5 @@ protected:
 private:
     QImage m_image;
     QPixmap m_scaled;
+    QString m_notice;
 };

@@ -5,6 +5,7 @@
 #include "app/application.h"
 #include "app/forms.h"
 #include "browse/frm_main.h"
+#include "print/frm_designedchequelist.h"
 #include "print/frm_printcheque.h"
 #include "report/pagescroller.h"
 #include "report/picturebox.h"
@@ -72,6 +73,8 @@ private Q_SLOTS:
     void closingWithChangesAsks_data();
     void closingWithChangesAsks();
     void itemOffThePageIsMarked();
+    void unreadablePictureLeavesTheItems_data();
+    void unreadablePictureLeavesTheItems();
 
 private:
     QString db() const { return m_folder->fallbackDatabase(); }
@@ -363,6 +366,44 @@ void TestDesigner::itemOffThePageIsMarked()
     QTest::mouseClick(d->BitBtn9, Qt::LeftButton);
     QVERIFY2(warned.startsWith(u"هشدار|"_s) && warned.contains(u"تاریخ به عدد"_s), qPrintable(warned));
     QVERIFY(QFile::exists(m_folder->exeDir + u"test.pdf"_s));
+}
+
+void TestDesigner::unreadablePictureLeavesTheItems_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QFile real(u":/cheques/Mellat1.jpg"_s);
+    QVERIFY(real.open(QIODevice::ReadOnly));
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("a text") << QByteArray("not a picture\n");
+    QTest::newRow("cut short") << real.read(600);
+}
+
+void TestDesigner::unreadablePictureLeavesTheItems()
+{
+    QFETCH(QByteArray, content);
+    const QString picture = column(u"select ImagePath from Cheque where ChID=2"_s).value(0).toString();
+    {
+        QFile file(picture);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(content);
+    }
+    const QVariantList before = column(kItemRows.arg(2));
+    Tfrm_ChequeDesign *d = shown(2);
+    // The items are the template's, not the designer's defaults.
+    QCOMPARE(d->lbl_DigitDate->pos(), QPoint(490, 31));
+    QVERIFY2(d->Img_Cheque->notice().contains(QDir::toNativeSeparators(picture)), qPrintable(d->Img_Cheque->notice()));
+    answerSave(u"ملت 1"_s);
+    d->SaveCheque();
+    QCOMPARE(column(kItemRows.arg(2)), before);
+    // The template list's preview says so too.
+    frm_DesignedChequeList->RefreshTemplates();
+    QString previewNotice;
+    onNextModal([&previewNotice](QWidget *) {
+        previewNotice = frm_DesignedChequeList->Img_Cheque->notice();
+        frm_DesignedChequeList->close();
+    }, u"frm_DesignedChequeList"_s);
+    ShowTemplateList(1);
+    QVERIFY2(previewNotice.contains(QDir::toNativeSeparators(picture)), qPrintable(previewNotice));
 }
 
 int main(int argc, char *argv[])
