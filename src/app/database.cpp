@@ -153,6 +153,11 @@ QList<KeyValue> splitConnectionString(const QString &text)
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n) {
+        // Empty segments (";;") and blanks between pairs are nothing.
+        while (i < n && (text[i] == u';' || text[i] == u' '))
+            ++i;
+        if (i >= n)
+            break;
         const qsizetype eq = text.indexOf(u'=', i);
         if (eq < 0)
             break;
@@ -396,6 +401,9 @@ void Connection::open()
         break;
     case ConnectionTarget::Odbc:
         m_db = QSqlDatabase::addDatabase(u"QODBC"_s, m_name);
+        // A server that takes the connection and never answers must not
+        // hold the start for ever.
+        m_db.setConnectOptions(u"SQL_ATTR_LOGIN_TIMEOUT=15;SQL_ATTR_CONNECTION_TIMEOUT=30"_s);
         break;
     }
     m_db.setDatabaseName(m_target.kind == ConnectionTarget::Odbc ? odbcDatabaseName(m_target.databaseName)

@@ -57,6 +57,9 @@ public:
     {
         if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, connection, &m_statement)))
             throw DatabaseError(Diagnostics(SQL_HANDLE_DBC, connection));
+        // A select that gets no answer ends, with the driver's error, rather
+        // than hang the window; not every driver takes it.
+        SQLSetStmtAttr(m_statement, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(30)), 0);
         try {
             execute(statement);
         } catch (...) {

@@ -63,9 +63,14 @@ bool LoadGridColumns(const QString &path, QList<GridColumn> &columns)
         if (column.field.isEmpty() || !column.titleFont.fromString(o.value(u"font"_s).toString()))
             return false;
         column.width = o.value(u"width"_s).toInt(-1);
-        if (column.width < 0)
+        // A shown column too narrow to see or wider than any screen is no
+        // layout anyone made: the file is left unapplied.
+        constexpr int kWidest = 4000;
+        if (column.width < 0 || column.width > kWidest)
             return false;
         column.visible = o.value(u"visible"_s).toBool();
+        if (column.visible && column.width < 4)
+            return false;
         read.append(column);
     }
     if (read.isEmpty())
@@ -88,9 +93,15 @@ void SaveGridColumns(const QString &path, const QList<GridColumn> &columns)
     }
     const QJsonObject root{{u"format"_s, kFormat}, {u"version"_s, kVersion}, {u"columns"_s, list}};
     // Written aside and renamed, so that a failed write leaves the old file.
+    // Every byte written and flushed before the old file is replaced: a
+    // buffered write that failed (a full disk) would otherwise be committed
+    // as an empty file.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(root).toJson()) < 0
-        || !file.commit()) {
-        throw AppError(u"Cannot write \"%1\". %2"_s.arg(path, file.errorString()));
+    const QByteArray bytes = QJsonDocument(root).toJson();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
+        || file.error() != QFileDevice::NoError || !file.commit()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        throw AppError(u"Cannot write \"%1\". %2"_s.arg(path, error));
     }
 }

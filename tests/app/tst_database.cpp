@@ -114,6 +114,11 @@ void TestDatabase::resolve_data()
     QTest::newRow("DSN") << u"DSN=zarvel;UID=sa"_s << odbc << u"DSN=zarvel;UID=sa;"_s << server;
     QTest::newRow("SQLite file") << u"Provider=SQLite;Data Source=/data/cheques.db"_s << file
                                  << u"/data/cheques.db"_s << sqlite;
+    QTest::newRow("doubled semicolon") << u"Provider=SQLite;;Data Source=/data/cheques.db;"_s << file
+                                       << u"/data/cheques.db"_s << sqlite;
+    QTest::newRow("OLE DB with doubled semicolons")
+        << u"Provider=SQLOLEDB.1;;Data Source=acc-server;;User ID=sa;Password=x"_s
+        << odbc << u"Driver=FreeTDS;Server=acc-server;Port=1433;"_s + tds + u"UID=sa;PWD=x;"_s << server;
     QTest::newRow("Jet") << u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\a.mdb;Persist Security Info=False"_s
                          << none << QString() << server;
     QTest::newRow("nonsense") << u"hello"_s << none << QString() << server;

@@ -45,6 +45,7 @@ private Q_SLOTS:
     void foreignDatabaseEndsTheProgram();
     void checkkWithoutAColumnIsReported();
     void columnLayoutRoundTrip();
+    void malformedLayoutIsIgnored_data();
     void malformedLayoutIsIgnored();
     void layoutThatCannotBeWrittenIsReported();
     void filterTicksEnableTheirFields();
@@ -305,16 +306,34 @@ void TestMainWindow::columnLayoutRoundTrip()
              AmountCellText(frm_main->Checkk.valueAt(0, frm_main->Checkk.fieldIndex(u"mablaghch"_s))));
 }
 
+void TestMainWindow::malformedLayoutIsIgnored_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("cut short") << u"cut"_s;
+    QTest::newRow("a shown column of width 0") << u"\"width\": 300"_s;
+    QTest::newRow("a column wider than any screen") << u"\"width\": 30000000"_s;
+}
+
 void TestMainWindow::malformedLayoutIsIgnored()
 {
+    QFETCH(QString, damage);
     start();
     frm_main->DBGrid1->horizontalHeader()->resizeSection(0, 300);
     frm_main->close();
     DestroyForms();
     QFile file(m_folder->exeDir + u"Columns.dbg"_s);
     QVERIFY(file.open(QIODevice::ReadWrite));
-    const QByteArray whole = file.readAll();
-    file.resize(whole.size() / 2); // cut short
+    QByteArray whole = file.readAll();
+    if (damage == u"cut"_s) {
+        file.resize(whole.size() / 2); // cut short
+    } else {
+        // The widened column's width is replaced by another.
+        const QByteArray width = damage.contains(u"30000000"_s) ? "30000000" : "0";
+        QVERIFY(whole.contains("\"width\": 300"));
+        whole.replace("\"width\": 300", "\"width\": " + width);
+        file.resize(0);
+        file.write(whole);
+    }
     file.close();
     start();
     QCOMPARE(frm_main->gridColumns(), DefaultGridColumns());
