@@ -34,8 +34,8 @@ void ReportLabel::fit()
 {
     const QSize extent = TextExtent(m_text, m_font, this);
     if (keepsRightEdge()) {
-        const int right = x() + width();
-        setGeometry(right - extent.width(), y(), extent.width(), extent.height());
+        const qint64 right = qint64(x()) + width();
+        setGeometry(int(right - extent.width()), y(), extent.width(), extent.height());
     } else {
         resize(extent);
     }

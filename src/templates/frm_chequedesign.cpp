@@ -35,6 +35,8 @@
 #include <QScrollArea>
 #include <QTransform>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -583,7 +585,11 @@ int LoadItemIntoLabel(ReportLabel *label, const Query &q)
     label->setBidiMode(bidi);
     label->setTextAlignment(DecodeAlignment(int(q.asInteger(u"ItemAlignment"_s))));
     label->setText(q.asString(u"ItemCaption"_s));
-    label->move(int(q.asInteger(u"ItemLeft"_s)), int(q.asInteger(u"ItemTop"_s)));
+    // A stored place far beyond any page (a bad row) is shown at the edge
+    // of the possible; an item left untouched is saved back as stored.
+    static constexpr qint64 kFar = 1000000;
+    const auto place = [](qint64 v) { return int(std::clamp(v, -kFar, kFar)); };
+    label->move(place(q.asInteger(u"ItemLeft"_s)), place(q.asInteger(u"ItemTop"_s)));
     QFont font(q.asString(u"ItemFontName"_s));
     ApplyFontStyle(font, int(q.asInteger(u"ItemFontStyle"_s)));
     if (const int size = int(q.asInteger(u"ItemFontSize"_s)); size > 0)
@@ -593,7 +599,7 @@ int LoadItemIntoLabel(ReportLabel *label, const Query &q)
     label->setColor(DecodeColor(colorCode));
     // A right-to-left item ends with its right edge where it was saved.
     if (bidi == BidiMode::RightToLeft)
-        label->move(int(q.asInteger(u"ItemRight"_s)) - label->width(), label->y());
+        label->move(place(q.asInteger(u"ItemRight"_s) - label->width()), label->y());
     return colorCode;
 }
 

@@ -73,6 +73,7 @@ private Q_SLOTS:
     void closingWithChangesAsks_data();
     void closingWithChangesAsks();
     void itemOffThePageIsMarked();
+    void farAwayPlacesLoadAndSaveAsStored();
     void unreadablePictureLeavesTheItems_data();
     void unreadablePictureLeavesTheItems();
 
@@ -366,6 +367,23 @@ void TestDesigner::itemOffThePageIsMarked()
     QTest::mouseClick(d->BitBtn9, Qt::LeftButton);
     QVERIFY2(warned.startsWith(u"هشدار|"_s) && warned.contains(u"تاریخ به عدد"_s), qPrintable(warned));
     QVERIFY(QFile::exists(m_folder->exeDir + u"test.pdf"_s));
+}
+
+void TestDesigner::farAwayPlacesLoadAndSaveAsStored()
+{
+    sqliteExec(db(), {u"update ChequeItems set ItemLeft=2147483647, ItemRight=-2147483648, ItemTop=2147483647 "
+                      u"where ChID=3 and ItemName in ('DigitDate', 'Payment')"_s});
+    const QVariantList before = column(kItemRows.arg(3));
+    Tfrm_ChequeDesign *d = shown(3);
+    QVERIFY(d->lbl_DigitDate->x() > 100000);
+    QVERIFY(d->lbl_Payment->x() < -100000);
+    // They lie off the page: the warning first, then the save.
+    onNextModal([](QWidget *) {
+        answerSave(u"ملت 2"_s);
+        QTest::mouseClick(frm_Dlg->btn_ok, Qt::LeftButton);
+    }, u"frm_Dlg"_s);
+    d->SaveCheque();
+    QCOMPARE(column(kItemRows.arg(3)), before);
 }
 
 void TestDesigner::unreadablePictureLeavesTheItems_data()
