@@ -100,6 +100,13 @@ QStringList Dialect::createChequeItemsTable() const
     };
 }
 
+QString Dialect::beginWriteStatement() const
+{
+    // SQLite's plain BEGIN takes the write lock only at the first write, and
+    // a reader that waited for it then fails at once instead of waiting.
+    return m_kind == Sqlite ? u"BEGIN IMMEDIATE"_s : QString();
+}
+
 QStringList Dialect::createPrintLogTable() const
 {
     if (m_kind == SqlServer) {
@@ -431,6 +438,19 @@ void Connection::beginTrans()
 {
     if (!database().transaction())
         throw DatabaseError(m_db.lastError().text());
+}
+
+void Connection::beginWriteTrans()
+{
+    const QString begin = dialect().beginWriteStatement();
+    if (begin.isEmpty()) {
+        beginTrans();
+        return;
+    }
+    QSqlQuery query(database());
+    logStatement(begin);
+    if (!query.exec(begin))
+        throw DatabaseError(query.lastError().text());
 }
 
 void Connection::commitTrans()

@@ -37,6 +37,9 @@ public:
     QStringList createChequeItemsTable() const;
     // The register of printed cheques.
     QStringList createPrintLogTable() const;
+    // Begins a transaction that takes the write lock at once, waiting a
+    // bounded time for it; empty where an ordinary transaction does.
+    QString beginWriteStatement() const;
 
 private:
     Kind m_kind;
@@ -83,6 +86,9 @@ public:
     bool isOpen() const;
 
     void beginTrans();
+    // A transaction that writes what it first reads: no other program may
+    // write between its look-up and its writes.
+    void beginWriteTrans();
     void commitTrans();
     void rollbackTrans();
 

@@ -724,9 +724,20 @@ void Tfrm_ChequeDesign::SaveCheque()
     const int orientation = cmb_page->currentIndex();
     // All of a save or nothing: a failure half way would leave a template
     // with fewer items, or a header without them.
+    bool titleTaken = false;
     try {
-        con.beginTrans();
+        con.beginWriteTrans();
         if (answer.ID == 0) {
+            // The title was free when it was asked for; another user may
+            // have saved it since. Looked up again under the write lock.
+            q.close();
+            q.clear();
+            q.add(ChequeByTitleStatement(dialect, answer.Title));
+            q.open();
+            titleTaken = !q.isEmpty();
+            if (titleTaken)
+                throw AppError(u"الگویی با عنوان «%1» همین حالا از جای دیگری ذخیره شد؛ چیزی از آن بازنویسی "
+                               u"نشد. فرم را با عنوان دیگری ذخیره کنید."_s.arg(answer.Title));
             q.close();
             q.clear();
             q.add(MaxShowOrderStatement());
@@ -760,7 +771,9 @@ void Tfrm_ChequeDesign::SaveCheque()
             con.rollbackTrans();
         } catch (const AppError &) {
         }
-        ShowDlg(0, u"خطا"_s, e.message());
+        ShowDlg(0, u"خطا"_s, titleTaken ? e.message()
+                                         : u"فرم چک «%1» ذخیره نشد؛ الگوی ذخیره شده همان است که بود.\n"_s.arg(answer.Title)
+                                             + e.message());
         return;
     }
 

@@ -27,6 +27,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <cmath>
 
@@ -74,6 +76,8 @@ private Q_SLOTS:
     void closingWithChangesAsks();
     void itemOffThePageIsMarked();
     void farAwayPlacesLoadAndSaveAsStored();
+    void sameNewTitleFromTwoUsers();
+    void lockedDatabaseSaysWhatWasNotSaved();
     void unreadablePictureLeavesTheItems_data();
     void unreadablePictureLeavesTheItems();
 
@@ -384,6 +388,80 @@ void TestDesigner::farAwayPlacesLoadAndSaveAsStored()
     }, u"frm_Dlg"_s);
     d->SaveCheque();
     QCOMPARE(column(kItemRows.arg(3)), before);
+}
+
+namespace {
+
+// Answers the title dialog with `title` and keeps what the message after the
+// save said.
+std::shared_ptr<QString> saveAs(const QString &title)
+{
+    onNextModal([title](QWidget *) {
+        frm_ChequeTitle->edt_Title->setText(title);
+        QTest::mouseClick(frm_ChequeTitle->BitBtn1, Qt::LeftButton);
+    }, u"frm_ChequeTitle"_s);
+    auto said = std::make_shared<QString>();
+    onNextModal([said](QWidget *modal) {
+        *said = modal->windowTitle() + u'|' + frm_Dlg->mem_message->toPlainText();
+        QTest::keyClick(frm_Dlg->btn_ok, Qt::Key_Return);
+    }, u"frm_Dlg"_s);
+    return said;
+}
+
+} // namespace
+
+void TestDesigner::sameNewTitleFromTwoUsers()
+{
+    const QString title = u"چک مشترک"_s;
+    Tfrm_ChequeDesign *d = shown(1);
+    // The other user's save lands after the title was found free, before
+    // this save takes the database.
+    frm_main->Con.setStatementLog([this, title](const QString &text) {
+        if (text != u"BEGIN IMMEDIATE"_s)
+            return;
+        sqliteExec(db(), {u"insert into Cheque(Title,ImagePath,ImageWidth,ImageHeight,Orientation,ShowOrder) "
+                          u"values('%1','',100,50,0,9)"_s.arg(title),
+                          u"insert into ChequeItems(ChID,ItemName,ItemLeft,ItemRight,ItemTop) "
+                          u"select ChID,'Payment',1,2,3 from Cheque where Title='%1'"_s.arg(title)});
+    });
+    const auto said = saveAs(title);
+    d->SaveCheque();
+    frm_main->Con.setStatementLog({});
+    QVERIFY2(said->startsWith(u"خطا|"_s) && said->contains(title), qPrintable(*said));
+    QVERIFY(d->isVisible());
+    QCOMPARE(column(u"select count(*) from Cheque where Title='%1'"_s.arg(title)), QVariantList{1});
+    QCOMPARE(column(u"select ItemName || ItemLeft from ChequeItems where ChID=(select ChID from Cheque where "
+                    u"Title='%1')"_s.arg(title)),
+             QVariantList{u"Payment1"_s});
+}
+
+void TestDesigner::lockedDatabaseSaysWhatWasNotSaved()
+{
+    const QVariantList before = column(kItemRows.arg(2));
+    Tfrm_ChequeDesign *d = shown(2);
+    d->selection->select(0);
+    d->selection->nudge(5, 0);
+    // Another program holds the write lock all along.
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
+        other.setDatabaseName(db());
+        QVERIFY(other.open());
+        QSqlQuery lock(other);
+        QVERIFY(lock.exec(u"BEGIN IMMEDIATE"_s));
+        const auto said = saveAs(u"ملت 1"_s);
+        d->SaveCheque();
+        QVERIFY2(said->startsWith(u"خطا|"_s) && said->contains(u"ذخیره نشد"_s) && said->contains(u"ملت 1"_s),
+                 qPrintable(*said));
+        QVERIFY(d->isVisible() && d->hasChanges());
+        QVERIFY(lock.exec(u"ROLLBACK"_s));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(u"other"_s);
+    QCOMPARE(column(kItemRows.arg(2)), before);
+    // Once it is free, the same save goes through.
+    answerSave(u"ملت 1"_s);
+    d->SaveCheque();
+    QVERIFY(!d->hasChanges());
 }
 
 void TestDesigner::unreadablePictureLeavesTheItems_data()
