@@ -160,6 +160,13 @@ void Tfrm_main::buildControls()
     setGridColumns(DefaultGridColumns());
 
     DBGrid1->installEventFilter(this);
+    lbl_NotConnected = new QLabel(DBGrid1->viewport());
+    lbl_NotConnected->setObjectName(u"lbl_NotConnected"_s);
+    lbl_NotConnected->setTextFormat(Qt::PlainText);
+    lbl_NotConnected->setAlignment(Qt::AlignCenter);
+    lbl_NotConnected->setWordWrap(true);
+    lbl_NotConnected->setStyleSheet(u"color: #a00000;"_s);
+    lbl_NotConnected->hide();
     // Enter on a focused button presses it, as Space does.
     btn_Print->setAutoDefault(true);
     BitBtn2->setAutoDefault(true);
@@ -231,6 +238,7 @@ void Tfrm_main::FormCreate()
         connectionString = ReadFirstLine(m_folders.parentDir + u"Database.txt"_s).value_or(QString());
     } catch (const AppError &e) {
         ReportError(e.message());
+        showNotConnected(e.message());
         return; // not connected for this run
     }
 
@@ -243,7 +251,11 @@ void Tfrm_main::FormCreate()
         PrepareDatabase();
         if (m_ended)
             return;
-    } catch (const AppError &) {
+    } catch (const AppError &e) {
+        // No message box here, but an empty list must not pass for a
+        // database without cheques.
+        if (!Con.isOpen())
+            showNotConnected(e.message());
     }
 
     // 5. The list and the filter lists.
@@ -339,6 +351,14 @@ void Tfrm_main::BitBtn2Click()
     }
     m_model->reload();
     selectFirstRow();
+    lbl_NotConnected->hide(); // connected again
+}
+
+void Tfrm_main::showNotConnected(const QString &why)
+{
+    lbl_NotConnected->setText(u"پایگاه داده وصل نیست؛ فهرست چک ها خالی است.\n"_s + why);
+    lbl_NotConnected->setGeometry(DBGrid1->viewport()->rect().adjusted(16, 16, -16, -16));
+    lbl_NotConnected->show();
 }
 
 void Tfrm_main::DBGrid1TitleClick(int column)

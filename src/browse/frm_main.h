@@ -65,6 +65,9 @@ public:
     // Every column of the accounting package's cheque table that the list
     // binds; a table without one of them is not opened.
     static QStringList CheckkColumns();
+    // Over the empty list when start-up could not connect: that it is not
+    // connected, and the driver's reason.
+    QLabel *lbl_NotConnected = nullptr;
     // The codes of the selected cheques, in the list's order.
     QList<qint64> selectedCodes() const;
 
@@ -82,6 +85,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void showNotConnected(const QString &why);
     void FormCreate();
     void FormClose();
     void FormShow();

@@ -225,6 +225,11 @@ void TestMainWindow::unreachableDatabaseIsSilent()
     QCOMPARE(frm_main->cmb_bank->count(), 0);
     QVERIFY(!frm_main->Checkk.isOpen());
     QVERIFY(!QFile::exists(m_folder->fallbackDatabase()));
+    // No message box, but the empty list says why it is empty.
+    QVERIFY(!frm_main->lbl_NotConnected->isHidden());
+    QVERIFY2(frm_main->lbl_NotConnected->text().startsWith(u"پایگاه داده وصل نیست"_s),
+             qPrintable(frm_main->lbl_NotConnected->text()));
+    QVERIFY(frm_main->lbl_NotConnected->text().count(u'\n') >= 1); // the driver's reason follows
 }
 
 void TestMainWindow::emptyFirstLineMeansTheFallback()
