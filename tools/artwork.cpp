@@ -244,6 +244,29 @@ void drawSplash(const QString &path)
 
 } // namespace
 
+// The program's icon: a blank cheque leaf.
+void drawIcon(const QString &path)
+{
+    QImage image(256, 256, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(120, 20, 50), 6));
+    p.setBrush(QColor(253, 246, 236));
+    p.drawRoundedRect(QRectF(16, 64, 224, 128), 14, 14);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(160, 25, 60));
+    p.drawRect(QRectF(120, 80, 104, 20));
+    p.setPen(QPen(QColor(120, 20, 50), 4, Qt::DotLine));
+    p.drawLine(QPointF(40, 130), QPointF(216, 130));
+    p.drawLine(QPointF(40, 160), QPointF(180, 160));
+    p.setPen(QPen(QColor(120, 20, 50), 5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(36, 84, 60, 26), 6, 6);
+    p.end();
+    image.save(path, "PNG");
+}
+
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -257,7 +280,9 @@ int main(int argc, char *argv[])
     out.mkpath(u"dialog"_s);
     out.mkpath(u"buttons"_s);
     out.mkpath(u"splash"_s);
+    out.mkpath(u"icon"_s);
     drawSplash(out.filePath(u"splash/splash.jpg"_s));
+    drawIcon(out.filePath(u"icon/chequeprint.png"_s));
 
     const QList<BuiltInTemplate> &templates = BuiltInTemplates();
     const QString mellat = templates[1].title.section(u' ', 0, 0);
