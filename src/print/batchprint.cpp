@@ -106,7 +106,7 @@ BatchResult PrintChequeBatch(qint64 chequeId, const QString &title, const QList<
     const std::unique_ptr<ReportPrintJob> job = print.openJob();
     result.destination = print.lastDestination();
     if (result.destination.isEmpty()) {
-        ShowDlg(0, u"خطا"_s, u"هیچ چاپگری روی این رایانه نصب نیست؛ چک چاپ نشد."_s);
+        ShowDlg(0, u"خطا"_s, PrinterChoice::NothingPrintedMessage(QString()));
         return result;
     }
     QList<const Planned *> onPaper;
@@ -127,22 +127,15 @@ BatchResult PrintChequeBatch(qint64 chequeId, const QString &title, const QList<
     }
     if (onPaper.isEmpty() || !job->finish()) {
         if (!onPaper.isEmpty() || !result.cancelled)
-            ShowDlg(0, u"خطا"_s, u"چاپگر «%1» صفحه ها را نپذیرفت؛ چکی چاپ نشد."_s.arg(result.destination));
+            ShowDlg(0, u"خطا"_s, PrinterChoice::NothingPrintedMessage(result.destination));
         return result;
     }
 
     QStringList unregistered;
     for (const Planned *p : onPaper) {
         result.printed << p->code;
-        PrintRecord record = NewPrintRecord();
-        record.code = p->code;
-        record.chequeNumber = p->number;
-        record.amount = p->amount;
-        record.chequeId = chequeId;
-        record.title = title;
-        record.printer = result.destination;
         try {
-            RegisterPrint(q, record);
+            RegisterPrint(q, NewPrintRecord(p->code, p->number, p->amount, chequeId, title, result.destination));
         } catch (const AppError &e) {
             unregistered << p->number + u": "_s + e.message();
         }

@@ -62,7 +62,7 @@ PrintAttempt PrintChequeOnce(qint64 chequeId, const QString &title, qint64 code,
         return attempt;
     }
     if (frm_PrintCheque->destination().isEmpty()) {
-        ShowDlg(0, kError, u"هیچ چاپگری روی این رایانه نصب نیست؛ چک چاپ نشد."_s);
+        ShowDlg(0, kError, PrinterChoice::NothingPrintedMessage(QString()));
         attempt.outcome = PrintAttempt::NoPrinter;
         return attempt;
     }
@@ -70,22 +70,16 @@ PrintAttempt PrintChequeOnce(qint64 chequeId, const QString &title, qint64 code,
     const bool printed = PrintChequeWithTemplate(chequeId, code);
     attempt.destination = frm_PrintCheque->lastDestination();
     if (!printed) {
-        ShowDlg(0, kError, u"چاپگر «%1» صفحه را نپذیرفت؛ چک چاپ نشد."_s.arg(attempt.destination));
+        ShowDlg(0, kError, PrinterChoice::NothingPrintedMessage(attempt.destination));
         attempt.outcome = PrintAttempt::NotTaken;
         return attempt;
     }
     attempt.outcome = PrintAttempt::Printed;
 
     // Only now: the register holds what is on paper, nothing else.
-    PrintRecord record = NewPrintRecord();
-    record.code = code;
-    record.chequeNumber = attempt.chequeNumber;
-    record.amount = amount.toDouble();
-    record.chequeId = chequeId;
-    record.title = title;
-    record.printer = attempt.destination;
     try {
-        RegisterPrint(q, record);
+        RegisterPrint(q, NewPrintRecord(code, attempt.chequeNumber, amount.toDouble(), chequeId, title,
+                                        attempt.destination));
     } catch (const AppError &e) {
         // The cheque is on paper: the user must know it is not on record.
         ShowDlg(0, kError, u"چک با چاپگر «%1» چاپ شد، اما در دفتر چاپ ثبت نشد.\n"_s.arg(attempt.destination)

@@ -683,9 +683,7 @@ void Tfrm_DesignedChequeList::btn_ProofClick()
     if (!btn_Proof->isEnabled())
         return;
     if (!PrintProof(currentChequeId(), CheckkCode)) {
-        const QString printer = frm_PrintCheque->lastDestination();
-        ShowDlg(0, u"خطا"_s, printer.isEmpty() ? u"هیچ چاپگری روی این رایانه نصب نیست؛ چیزی چاپ نشد."_s
-                                               : u"چاپگر «%1» صفحه را نپذیرفت."_s.arg(printer));
+        ShowDlg(0, u"خطا"_s, PrinterChoice::NothingPrintedMessage(frm_PrintCheque->lastDestination()));
         return;
     }
     lbl_Feedback->setText(u"نمونه چک روی کاغذ ساده به چاپگر «%1» داده شد (ثبت نمی شود)."_s.arg(

@@ -89,4 +89,10 @@ QString OffsetText(QPointF millimetres)
     return u"%1 افقی، %2 عمودی میلی متر"_s.arg(signedMm(millimetres.x()), signedMm(millimetres.y()));
 }
 
+QString NothingPrintedMessage(const QString &destination)
+{
+    return destination.isEmpty() ? u"هیچ چاپگری روی این رایانه نصب نیست؛ چیزی چاپ نشد."_s
+                                 : u"چاپگر «%1» صفحه را نپذیرفت؛ چیزی چاپ نشد."_s.arg(destination);
+}
+
 } // namespace PrinterChoice

@@ -27,4 +27,8 @@ void setOffset(const QString &printer, QPointF millimetres);
 // "+2.0 افقی، -1.5 عمودی میلی متر"
 QString OffsetText(QPointF millimetres);
 
+// Why nothing was printed, to be told: no printer at all (an empty
+// destination), or the printer that did not take the page.
+QString NothingPrintedMessage(const QString &destination);
+
 } // namespace PrinterChoice

@@ -45,9 +45,16 @@ QString PrintsOfChequeStatement(qint64 code)
     return u"Select * from [PrintLog] where [code]="_s + QString::number(code) + u" order by [LogID] desc"_s;
 }
 
-PrintRecord NewPrintRecord()
+PrintRecord NewPrintRecord(qint64 code, const QString &chequeNumber, double amount, qint64 chequeId,
+                           const QString &title, const QString &printer)
 {
     PrintRecord record;
+    record.code = code;
+    record.chequeNumber = chequeNumber;
+    record.amount = amount;
+    record.chequeId = chequeId;
+    record.title = title;
+    record.printer = printer;
     record.time = QDateTime::currentDateTime();
     record.machine = QSysInfo::machineHostName();
     record.user = qEnvironmentVariable("USERNAME", qEnvironmentVariable("USER"));

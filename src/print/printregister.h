@@ -26,8 +26,10 @@ QStringList InsertPrintRecordStatement(const Dialect &dialect, const PrintRecord
 // Every print of the cheque, the latest first.
 QString PrintsOfChequeStatement(qint64 code);
 
-// The machine and user this program runs as, and the time now.
-PrintRecord NewPrintRecord();
+// A print of the cheque `code` with the template `chequeId` now, by the
+// machine and user this program runs as.
+PrintRecord NewPrintRecord(qint64 code, const QString &chequeNumber, double amount, qint64 chequeId,
+                           const QString &title, const QString &printer);
 
 struct PastPrints
 {

@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "print/frm_designedchequelist.h"
 #include "print/frm_printcheque.h"
+#include "print/printerchoice.h"
 #include "print/printjob.h"
 #include "report/pagescroller.h"
 #include "report/picturebox.h"
@@ -484,9 +485,7 @@ void Tfrm_ChequeDesign::BitBtn9Click()
     // A test page, not a cheque: not registered, and nothing is asked.
     warnOffThePage();
     if (!PrintDesignedPage(*this, *frm_PrintCheque)) {
-        const QString printer = frm_PrintCheque->lastDestination();
-        ShowDlg(0, u"خطا"_s, printer.isEmpty() ? u"هیچ چاپگری روی این رایانه نصب نیست؛ چیزی چاپ نشد."_s
-                                               : u"چاپگر «%1» صفحه را نپذیرفت."_s.arg(printer));
+        ShowDlg(0, u"خطا"_s, PrinterChoice::NothingPrintedMessage(frm_PrintCheque->lastDestination()));
     }
 }
 
