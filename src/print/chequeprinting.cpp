@@ -8,6 +8,7 @@
 #include "print/printerchoice.h"
 #include "print/printjob.h"
 #include "print/printregister.h"
+#include "templates/frm_chequedesign.h"
 #include "ui/frm_dlg.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -66,6 +67,10 @@ PrintAttempt PrintChequeOnce(qint64 chequeId, const QString &title, qint64 code,
         attempt.outcome = PrintAttempt::NoPrinter;
         return attempt;
     }
+
+    // Items of the filled cheque that fall off its page are said once.
+    FillDesignerWithCheque(chequeId, code);
+    frm_ChequeDesign->warnOffThePage();
 
     const bool printed = PrintChequeWithTemplate(chequeId, code);
     attempt.destination = frm_PrintCheque->lastDestination();

@@ -104,6 +104,8 @@ public:
     // The shown items that lie partly outside the page, by their captions
     // in the panel.
     QStringList itemsOffThePage() const;
+    // Says once which shown items lie off the page; false when none do.
+    bool warnOffThePage();
 
     void LoadCheque(qint64 chequeId);
     bool LoadChequePicture(const QString &path);
@@ -142,8 +144,7 @@ private:
     void colorButtonClick(int index);
     void changed();
     void markOffThePage();
-    // Says once which shown items lie off the page; false when none do.
-    bool warnOffThePage();
+
     // Asks what to do with the changes; false to stay in the designer.
     bool mayClose();
     void chk_DateClick();

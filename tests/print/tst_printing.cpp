@@ -44,6 +44,7 @@ private Q_SLOTS:
     void failedRegisterIsReportedAfterThePage();
     void withoutAnyPrinterPrintingSaysSo();
     void designerTestPrintIsNotACheque();
+    void itemOffThePageIsWarnedOfOnce();
     void chosenPrinterIsRemembered();
 
 private:
@@ -313,6 +314,19 @@ void TestPrinting::designerTestPrintIsNotACheque()
     QCOMPARE(frm_PrintCheque->pagesPrinted(), 2);
     QCOMPARE(registered(), 0);
     QVERIFY(answers.seen().isEmpty());
+}
+
+void TestPrinting::itemOffThePageIsWarnedOfOnce()
+{
+    QList<FixtureItem> items = FixtureItems();
+    items[0].left = 2000; // the date in digits, far to the right of a 120 mm page
+    AddFixtureTemplate(db(), u"fixture"_s, 120, 60, 0, items);
+    DialogAnswers answers(DialogAnswers::Yes);
+    onTemplate(1, u"fixture"_s, [&] { QTest::mouseClick(frm_DesignedChequeList->btn_Print, Qt::LeftButton); });
+    QCOMPARE(answers.seen().size(), 1);
+    QCOMPARE(answers.seen().first().caption, u"هشدار"_s);
+    QVERIFY(answers.seen().first().message.contains(u"تاریخ به عدد"_s));
+    QCOMPARE(frm_PrintCheque->pagesPrinted(), 1); // printed all the same
 }
 
 void TestPrinting::chosenPrinterIsRemembered()
