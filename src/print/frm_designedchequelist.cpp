@@ -16,6 +16,7 @@
 #include "report/reportpage.h"
 #include "templates/frm_chequedesign.h"
 #include "templates/templateitem.h"
+#include "ui/filechooser.h"
 #include "ui/formstyle.h"
 #include "ui/frm_dlg.h"
 #include "wording/amounts.h"
@@ -697,6 +698,7 @@ void Tfrm_DesignedChequeList::btn_PdfClick()
     QFileDialog chooser(this);
     chooser.setObjectName(u"PdfChooser"_s);
     chooser.setOption(QFileDialog::DontUseNativeDialog);
+    MakeReadableRightToLeft(chooser);
     chooser.setAcceptMode(QFileDialog::AcceptSave);
     chooser.setFileMode(QFileDialog::AnyFile);
     chooser.setDefaultSuffix(u"pdf"_s);

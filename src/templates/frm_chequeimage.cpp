@@ -1,5 +1,7 @@
 #include "templates/frm_chequeimage.h"
 
+#include "ui/filechooser.h"
+
 #include "app/forms.h"
 #include "browse/frm_main.h"
 #include "ui/formstyle.h"
@@ -80,6 +82,7 @@ QString ChoosePictureFile(QWidget *parent)
     QFileDialog chooser(parent);
     chooser.setObjectName(u"PictureChooser"_s);
     chooser.setOption(QFileDialog::DontUseNativeDialog);
+    MakeReadableRightToLeft(chooser);
     chooser.setFileMode(QFileDialog::ExistingFile);
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
     const QString picture = u"انتخاب تصویر"_s.section(u' ', 1);

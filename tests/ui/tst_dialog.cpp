@@ -5,7 +5,12 @@
 
 #include "../common/testsupport.h"
 
+#include <QAbstractProxyModel>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontInfo>
+#include <QTemporaryDir>
+#include "ui/filechooser.h"
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,6 +36,7 @@ class TestDialog : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void fileChooserDetailsReadLeftToRight();
     void tahomaAndQtsOwnTextsInPersian();
     void initTestCase();
     void cleanupTestCase();
@@ -135,6 +141,29 @@ void TestDialog::tahomaAndQtsOwnTextsInPersian()
     // Qt's standard buttons and dialogs speak Persian.
     QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != u"Cancel"_s);
     QVERIFY(QCoreApplication::translate("QFontDialog", "Select Font") != u"Select Font"_s);
+}
+
+void TestDialog::fileChooserDetailsReadLeftToRight()
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(u"چک ملت.jpg"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1234, 'x'));
+    file.close();
+    QFileDialog chooser;
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    MakeReadableRightToLeft(chooser);
+    chooser.setDirectory(folder.path());
+    QAbstractProxyModel *model = chooser.proxyModel();
+    QVERIFY(model);
+    const auto cell = [&](int column) -> QString {
+        const auto *files = static_cast<QFileSystemModel *>(model->sourceModel());
+        const QModelIndex inFolder = model->mapFromSource(files->index(folder.path()));
+        return model->index(0, column, inFolder).data().toString();
+    };
+    QTRY_VERIFY(!cell(0).isEmpty());
+    QCOMPARE(cell(0), u"چک ملت.jpg"_s); // the name as it is
+    QVERIFY2(cell(1).startsWith(QChar(0x202A)) && cell(1).contains(u"KiB"_s), qPrintable(cell(1)));
 }
 
 void TestDialog::answers_data()
