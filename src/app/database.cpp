@@ -405,6 +405,8 @@ void Connection::open()
         if (!QFileInfo(m_target.databaseName).isFile())
             throw DatabaseError(u"Database file not found: "_s + m_target.databaseName);
         m_db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_name);
+        // Another program writing: wait a little for it, not ten seconds.
+        m_db.setConnectOptions(u"QSQLITE_BUSY_TIMEOUT=3000"_s);
         break;
     case ConnectionTarget::Odbc:
         m_db = QSqlDatabase::addDatabase(u"QODBC"_s, m_name);

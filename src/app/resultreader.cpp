@@ -50,7 +50,7 @@ public:
         const int opened = sqlite3_open_v2(file.toUtf8().constData(), &m_db, SQLITE_OPEN_READONLY, nullptr);
         if (opened != SQLITE_OK)
             fail(m_db ? QString() : u"Cannot open "_s + file);
-        sqlite3_busy_timeout(m_db, 5000);
+        sqlite3_busy_timeout(m_db, 3000);
         const QByteArray sql = statement.toUtf8();
         if (sqlite3_prepare_v2(m_db, sql.constData(), int(sql.size()), &m_statement, nullptr) != SQLITE_OK)
             fail();

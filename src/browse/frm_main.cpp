@@ -297,7 +297,8 @@ void Tfrm_main::openListAndFilters()
         }
     } catch (const AppError &e) {
         m_model->reload();
-        ReportError(e.message());
+        // What failed first, in Persian; the driver's own words after it.
+        ReportError(u"فهرست چک ها یا فهرست های جستجو باز نشد.\n"_s + e.message());
     }
 }
 
@@ -432,6 +433,6 @@ void Tfrm_main::FormClose()
     try {
         SaveGridColumns(m_folders.exeDir + u"Columns.dbg"_s, gridColumns());
     } catch (const AppError &e) {
-        ReportError(e.message());
+        ReportError(u"چیدمان ستون های فهرست ذخیره نشد.\n"_s + e.message());
     }
 }
