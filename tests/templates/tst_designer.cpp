@@ -16,7 +16,8 @@
 #include "templates/itemselection.h"
 #include "ui/frm_dlg.h"
 
-#include "../common/testsupport.h"
+#include "designerfixture.h"
+#include "../common/runningprogram.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -35,17 +36,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// Answers the title dialog with the template's own title, and the message
-// after the save.
-void answerSave(const QString &title)
-{
-    onNextModal([title](QWidget *) {
-        frm_ChequeTitle->edt_Title->setText(title);
-        QTest::mouseClick(frm_ChequeTitle->BitBtn1, Qt::LeftButton);
-    }, u"frm_ChequeTitle"_s);
-    onNextModal([](QWidget *) { QTest::keyClick(frm_Dlg->btn_ok, Qt::Key_Return); }, u"frm_Dlg"_s);
-}
 
 // Every stored column of a template's items but their row ids, which a save
 // makes anew.
@@ -82,29 +72,21 @@ private Q_SLOTS:
     void unreadablePictureLeavesTheItems();
 
 private:
-    QString db() const { return m_folder->fallbackDatabase(); }
+    QString db() const { return m_program.folder->fallbackDatabase(); }
     QVariantList column(const QString &statement) const { return sqliteColumn(db(), statement); }
     Tfrm_ChequeDesign *shown(qint64 chequeId);
 
-    QStringList m_reports;
-    std::unique_ptr<ProgramFolder> m_folder;
+    RunningProgram m_program;
 };
 
 void TestDesigner::init()
 {
-    m_reports.clear();
-    SetErrorReporter([this](const QString &message) { m_reports << message; });
-    m_folder = std::make_unique<ProgramFolder>();
-    WriteSampleDatabase(db(), 5);
-    CreateForms({m_folder->exeDir, m_folder->parentDir});
-    QVERIFY(frm_main->Con.isOpen());
+    m_program.start(5);
 }
 
 void TestDesigner::cleanup()
 {
-    DestroyForms();
-    SetErrorReporter({});
-    m_folder.reset();
+    m_program.stop();
 }
 
 Tfrm_ChequeDesign *TestDesigner::shown(qint64 chequeId)
@@ -223,7 +205,7 @@ void TestDesigner::typedMillimetresAreStored()
     const int right = int(std::lround(120.3 / mm)), wordsTop = int(std::lround(33.0 / mm));
     QCOMPARE(d->lbl_DigitDate->pos(), QPoint(left, top));
     QCOMPARE(d->lbl_AlphaAmount->x() + d->lbl_AlphaAmount->width(), right);
-    answerSave(u"ملت 1"_s);
+    answerTitle(u"ملت 1"_s);
     d->SaveCheque();
     QCOMPARE(column(u"select ItemLeft || ',' || ItemTop from ChequeItems where ChID=2 and ItemName='DigitDate'"_s),
              QVariantList{u"%1,%2"_s.arg(left).arg(top)});
@@ -262,7 +244,7 @@ void TestDesigner::untouchedTemplatesSaveAsTheyWere()
         }
         QVERIFY(!d->hasChanges());
     }
-    answerSave(title);
+    answerTitle(title);
     d->SaveCheque();
     QCOMPARE(column(kItemRows.arg(chequeId)), before);
     QCOMPARE(column(u"select * from Cheque where ChID=%1"_s.arg(chequeId)), header);
@@ -280,7 +262,7 @@ void TestDesigner::chosenColourIsStored()
     QTest::mouseClick(d->btn_Colors[5], Qt::LeftButton); // Payment
     QCOMPARE(d->lbl_Payment->color(), QColor(0, 0, 200));
     QVERIFY(d->hasChanges());
-    answerSave(u"ملت 1"_s);
+    answerTitle(u"ملت 1"_s);
     d->SaveCheque();
     // 0x00BBGGRR; the items whose colour was never chosen keep the system
     // colour they were stored with.
@@ -325,7 +307,7 @@ void TestDesigner::closingWithChangesAsks()
         QVERIFY(box);
         asked = box->text();
         if (answer == u"ذخیره"_s)
-            answerSave(u"ملت 2"_s);
+            answerTitle(u"ملت 2"_s);
         for (QAbstractButton *button : box->buttons()) {
             if (button->text() == answer)
                 QTest::mouseClick(button, Qt::LeftButton);
@@ -367,10 +349,10 @@ void TestDesigner::itemOffThePageIsMarked()
         warned = modal->windowTitle() + u'|' + frm_Dlg->mem_message->toPlainText();
         QTest::mouseClick(frm_Dlg->btn_ok, Qt::LeftButton);
     }, u"frm_Dlg"_s);
-    frm_PrintCheque->setOutputFile(m_folder->exeDir + u"test.pdf"_s);
+    frm_PrintCheque->setOutputFile(m_program.folder->exeDir + u"test.pdf"_s);
     QTest::mouseClick(d->BitBtn9, Qt::LeftButton);
     QVERIFY2(warned.startsWith(u"هشدار|"_s) && warned.contains(u"تاریخ به عدد"_s), qPrintable(warned));
-    QVERIFY(QFile::exists(m_folder->exeDir + u"test.pdf"_s));
+    QVERIFY(QFile::exists(m_program.folder->exeDir + u"test.pdf"_s));
 }
 
 void TestDesigner::farAwayPlacesLoadAndSaveAsStored()
@@ -383,32 +365,13 @@ void TestDesigner::farAwayPlacesLoadAndSaveAsStored()
     QVERIFY(d->lbl_Payment->x() < -100000);
     // They lie off the page: the warning first, then the save.
     onNextModal([](QWidget *) {
-        answerSave(u"ملت 2"_s);
+        answerTitle(u"ملت 2"_s);
         QTest::mouseClick(frm_Dlg->btn_ok, Qt::LeftButton);
     }, u"frm_Dlg"_s);
     d->SaveCheque();
     QCOMPARE(column(kItemRows.arg(3)), before);
 }
 
-namespace {
-
-// Answers the title dialog with `title` and keeps what the message after the
-// save said.
-std::shared_ptr<QString> saveAs(const QString &title)
-{
-    onNextModal([title](QWidget *) {
-        frm_ChequeTitle->edt_Title->setText(title);
-        QTest::mouseClick(frm_ChequeTitle->BitBtn1, Qt::LeftButton);
-    }, u"frm_ChequeTitle"_s);
-    auto said = std::make_shared<QString>();
-    onNextModal([said](QWidget *modal) {
-        *said = modal->windowTitle() + u'|' + frm_Dlg->mem_message->toPlainText();
-        QTest::keyClick(frm_Dlg->btn_ok, Qt::Key_Return);
-    }, u"frm_Dlg"_s);
-    return said;
-}
-
-} // namespace
 
 void TestDesigner::sameNewTitleFromTwoUsers()
 {
@@ -424,7 +387,7 @@ void TestDesigner::sameNewTitleFromTwoUsers()
                           u"insert into ChequeItems(ChID,ItemName,ItemLeft,ItemRight,ItemTop) "
                           u"select ChID,'Payment',1,2,3 from Cheque where Title='%1'"_s.arg(title)});
     });
-    const auto said = saveAs(title);
+    const auto said = answerTitle(title);
     d->SaveCheque();
     frm_main->Con.setStatementLog({});
     QVERIFY2(said->startsWith(u"خطا|"_s) && said->contains(title), qPrintable(*said));
@@ -448,7 +411,7 @@ void TestDesigner::lockedDatabaseSaysWhatWasNotSaved()
         QVERIFY(other.open());
         QSqlQuery lock(other);
         QVERIFY(lock.exec(u"BEGIN IMMEDIATE"_s));
-        const auto said = saveAs(u"ملت 1"_s);
+        const auto said = answerTitle(u"ملت 1"_s);
         d->SaveCheque();
         QVERIFY2(said->startsWith(u"خطا|"_s) && said->contains(u"ذخیره نشد"_s) && said->contains(u"ملت 1"_s),
                  qPrintable(*said));
@@ -459,7 +422,7 @@ void TestDesigner::lockedDatabaseSaysWhatWasNotSaved()
     QSqlDatabase::removeDatabase(u"other"_s);
     QCOMPARE(column(kItemRows.arg(2)), before);
     // Once it is free, the same save goes through.
-    answerSave(u"ملت 1"_s);
+    answerTitle(u"ملت 1"_s);
     d->SaveCheque();
     QVERIFY(!d->hasChanges());
 }
@@ -488,7 +451,7 @@ void TestDesigner::unreadablePictureLeavesTheItems()
     // The items are the template's, not the designer's defaults.
     QCOMPARE(d->lbl_DigitDate->pos(), QPoint(490, 31));
     QVERIFY2(d->Img_Cheque->notice().contains(QDir::toNativeSeparators(picture)), qPrintable(d->Img_Cheque->notice()));
-    answerSave(u"ملت 1"_s);
+    answerTitle(u"ملت 1"_s);
     d->SaveCheque();
     QCOMPARE(column(kItemRows.arg(2)), before);
     // The template list's preview says so too.

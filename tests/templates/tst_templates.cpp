@@ -14,6 +14,7 @@
 #include "wording/amounts.h"
 #include "wording/dates.h"
 
+#include "designerfixture.h"
 #include "../common/testsupport.h"
 
 #include <QCheckBox>
@@ -33,22 +34,6 @@ namespace {
 const QString kBlank = u"جدید"_s;
 const QString kMellat1 = u"ملت 1"_s;
 const QString kMellat2 = u"ملت 2"_s;
-
-// Answers the title dialog with `title`, and the message that follows a
-// save with Enter; returns what the message said.
-std::shared_ptr<QString> answerTitle(const QString &title)
-{
-    onNextModal([title](QWidget *) {
-        frm_ChequeTitle->edt_Title->setText(title);
-        QTest::mouseClick(frm_ChequeTitle->BitBtn1, Qt::LeftButton);
-    }, u"frm_ChequeTitle"_s);
-    auto said = std::make_shared<QString>();
-    onNextModal([said](QWidget *modal) {
-        *said = modal->windowTitle() + u'|' + frm_Dlg->mem_message->toPlainText();
-        QTest::keyClick(frm_Dlg->btn_ok, Qt::Key_Return);
-    }, u"frm_Dlg"_s);
-    return said;
-}
 
 // Answers the warning that items lie off the page, then the title dialog
 // and the message after the save as answerTitle does.
