@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextLayout>
 #include <QTextOption>
 
 #include <cmath>
@@ -96,5 +97,21 @@ void DrawLabelText(QPainter &painter, const QRectF &box, const QString &text, co
     QTextOption option(Qt::AlignTop | Qt::AlignAbsolute | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft));
     option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     option.setWrapMode(QTextOption::NoWrap);
-    painter.drawText(box, text, option);
+    DrawTextLine(painter, box, text, option);
+}
+
+void DrawTextLine(QPainter &painter, const QRectF &box, const QString &text, const QTextOption &option)
+{
+    QTextLayout layout(text, painter.font(), painter.device());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (!line.isValid()) {
+        layout.endLayout();
+        return;
+    }
+    line.setLineWidth(box.width());
+    layout.endLayout();
+    const double ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
+    line.draw(&painter, QPointF(box.left(), box.top() + ascent - line.ascent()));
 }

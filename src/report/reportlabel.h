@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QWidget>
 
+class QTextOption;
+
 // The stored encodings of an item's reading direction and alignment.
 enum class BidiMode { LeftToRight = 0, RightToLeft = 1, RightToLeftNoAlign = 2, RightToLeftReadingOnly = 3 };
 enum class TextAlignment { Left = 0, Right = 1, Center = 2 };
@@ -51,6 +53,13 @@ private:
     BidiMode m_bidi = BidiMode::LeftToRight;
     TextAlignment m_alignment = TextAlignment::Left;
 };
+
+// Draws one line of text into `box` as `option` aligns it, in the painter's
+// font and pen, its baseline where that font alone puts it. A character the
+// font lacks is drawn from a fallback font; a taller fallback (Wine's Tahoma
+// has no zero-width non-joiner, common in Persian names) must not push the
+// line down on the cheque, nor clip it on screen.
+void DrawTextLine(QPainter &painter, const QRectF &box, const QString &text, const QTextOption &option);
 
 // Draws a label's text into its box on screen, from the box's right edge when
 // it reads right to left and from its left edge otherwise.

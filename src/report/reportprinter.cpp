@@ -61,7 +61,7 @@ void PaintReportLabels(QPainter &painter, const ReportPage &page, double unitsPe
         option.setWrapMode(QTextOption::NoWrap);
         painter.setFont(PaperFont(label->labelFont(), page.ppi()));
         painter.setPen(label->color());
-        painter.drawText(textBox, label->text(), option);
+        DrawTextLine(painter, textBox, label->text(), option);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "app/application.h"
 #include "report/reportlabel.h"
 #include "report/reportpage.h"
 #include "report/reportprinter.h"
@@ -6,6 +7,7 @@
 #include "../print/printfixture.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -25,6 +27,7 @@ private Q_SLOTS:
     void paperKeepsTheAnchorEdge();
     void pixelFontsPrintAtTheirScreenSize();
     void hiddenLabelsAndPicturesStayOffPaper();
+    void fallbackGlyphsKeepTheLine();
 };
 
 void TestReport::pageBox_data()
@@ -210,6 +213,67 @@ void TestReport::hiddenLabelsAndPicturesStayOffPaper()
     const PdfPage printed = ReadPdf(file).value(0);
     QCOMPARE(printed.words.size(), 1);
     QCOMPARE(printed.words.first().text, u"shown"_s);
+}
+
+// The lowest and highest rows with ink in a part of an image.
+static std::pair<int, int> InkRows(const QImage &image, const QRect &part)
+{
+    int top = -1, bottom = -1;
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+        for (int x = part.left(); x <= part.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+                break;
+            }
+        }
+    }
+    return {top, bottom};
+}
+
+// A name with a zero-width non-joiner: Wine's Tahoma has no glyph for it, and
+// the taller fallback font's line must not move the text down, on screen or
+// on paper.
+void TestReport::fallbackGlyphsKeepTheLine()
+{
+    RegisterTahoma(QString());
+    ReportPage page;
+    page.setPageValue(ReportPage::Width, 170);
+    page.setPageValue(ReportPage::Length, 85);
+    QFont tahoma(u"Tahoma"_s);
+    tahoma.setPointSize(12);
+    ReportLabel joined(&page), spaced(&page);
+    for (ReportLabel *label : {&joined, &spaced}) {
+        label->setBidiMode(BidiMode::RightToLeft);
+        label->setLabelFont(tahoma);
+    }
+    joined.setText(u"نوین\u200cاندیشان"_s);
+    spaced.setText(u"نوین اندیشان"_s);
+    joined.move(300, 100);
+    spaced.move(100, 100);
+    QCOMPARE(joined.height(), spaced.height());
+
+    const auto screen = [](ReportLabel &label) {
+        QImage shot(label.size(), QImage::Format_RGB32);
+        shot.fill(Qt::white);
+        label.render(&shot);
+        return InkRows(shot, shot.rect());
+    };
+    QCOMPARE(screen(joined), screen(spaced));
+
+    const double units = 4;
+    QImage paper(QSize(page.width(), page.height()) * units, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    {
+        QPainter painter(&paper);
+        PaintReportLabels(painter, page, units);
+    }
+    const auto band = [&](const ReportLabel &label) {
+        return InkRows(paper, QRect(QPoint(label.x(), label.y() - 20) * units,
+                                    QSize(label.width(), label.height() + 40) * units));
+    };
+    QCOMPARE(band(joined), band(spaced));
 }
 
 QTEST_MAIN(TestReport)
