@@ -159,9 +159,9 @@ private:
         QCheckBox *check;
         int colorCode; // as loaded, saved back unless the colour changed
         bool loaded = false; // the template has a row for it
-        TemplateItem stored; // that row, as loaded
-        QFont loadedFont; // the label's, right after the load
-        QPoint loadedEdge; // the edge the label keeps, and its top, then
+        TemplateItem stored{}; // that row, as loaded
+        QFont loadedFont{}; // the label's, right after the load
+        QPoint loadedEdge{}; // the edge the label keeps, and its top, then
     };
     // What was changed of an item since its load: its font, or its place by
     // the edge it keeps (a new sample text moves the other edge only).
