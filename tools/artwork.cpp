@@ -5,7 +5,11 @@
 //
 //   chequeprint-artwork RESOURCES_DIR
 
+#include "app/application.h"
+#include "app/apperror.h"
 #include "app/preparation.h"
+#include "templates/frm_chequedesign.h"
+#include "wording/dates.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -14,6 +18,7 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
@@ -68,6 +73,34 @@ void drawPattern(QPainter &p, const QRectF &area, const Style &style)
     p.restore();
 }
 
+// The built-in items' font, as the design page (96 dots per inch) sets it.
+QFont itemFont()
+{
+    QFont font(u"Tahoma"_s);
+    font.setPixelSize(16); // 12 points
+    return font;
+}
+
+// The widest date in words of this century's first two decades.
+double longestDateInWords(const QFontMetricsF &metrics)
+{
+    static double widest = 0;
+    if (widest > 0)
+        return widest;
+    for (int year = 1400; year < 1420; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= (month <= 6 ? 31 : 30); ++day) {
+                const QString date = u"%1/%2/%3"_s.arg(year).arg(month, 2, 10, QChar(u'0')).arg(day, 2, 10, QChar(u'0'));
+                try {
+                    widest = std::max(widest, metrics.horizontalAdvance(DateToWords(date)));
+                } catch (const AppError &) {
+                }
+            }
+        }
+    }
+    return widest;
+}
+
 void drawCheque(const QString &path, QSize size, const BuiltInTemplate &cheque, const QString &bankName,
                 const Style &style)
 {
@@ -97,27 +130,42 @@ void drawCheque(const QString &path, QSize size, const BuiltInTemplate &cheque, 
     p.setBrush(style.band.lighter(170));
     p.drawEllipse(QPointF(70 * sx, 34 * sy), 22 * sy, 22 * sy);
 
-    // A line or a box under every item, where the template puts its text.
-    const auto itemRect = [&](const SeedItem &item) {
-        return QRectF(item.left * sx, item.top * sy, (item.right - item.left) * sx, 19 * sy);
+    // A box round the digit items and a dotted line under the word items,
+    // made to hold the texts as the program sets them: in the items' own
+    // font, at their stored places, the longest date and a fifteen-digit
+    // amount included.
+    const QFontMetricsF metrics(itemFont());
+    const double textHeight = metrics.height();
+    const auto blank = [&](const SeedItem &item) {
+        double left = item.left, right = item.right;
+        if (item.name == u"DigitDate"_s) {
+            right = std::max(right, left + metrics.horizontalAdvance(u"1403/12/29"_s));
+        } else if (item.name == u"DigitAmount"_s) {
+            right = std::max(right, left + metrics.horizontalAdvance(DigitAmountCaption(u"999,999,999,999,999"_s)));
+        } else if (item.name == u"AlphaDate"_s) {
+            left = std::min(left, right - longestDateInWords(metrics));
+        }
+        return QRectF(left * sx, item.top * sy, (right - left) * sx, textHeight * sy);
     };
-    p.setFont(persianFont(9 * sy));
     for (const SeedItem &item : cheque.items) {
-        const QRectF r = itemRect(item);
+        const QRectF r = blank(item);
         p.setPen(QPen(style.ink, 3, Qt::SolidLine));
         p.setBrush(Qt::NoBrush);
         if (item.name == u"DigitDate"_s || item.name == u"DigitAmount"_s) {
             p.setBrush(QColor(255, 255, 255, 200));
-            p.drawRoundedRect(r.adjusted(-8, -4, 8, 4), 10, 10);
+            p.drawRoundedRect(r.adjusted(-5 * sx, -2 * sy, 5 * sx, 2 * sy), 10, 10);
         } else {
+            // Under the letters that reach below the line of writing.
             p.setPen(QPen(style.ink, 2.5, Qt::DotLine));
-            p.drawLine(r.bottomLeft(), r.bottomRight());
+            const double y = r.bottom() + 1 * sy;
+            p.drawLine(QPointF(r.left() - 4 * sx, y), QPointF(r.right() + 4 * sx, y));
         }
     }
     // Printed words beside the blanks, as on a real form.
+    p.setFont(persianFont(9 * sy));
     p.setPen(style.ink);
     for (const SeedItem &item : cheque.items) {
-        const QRectF r = itemRect(item);
+        const QRectF r = blank(item);
         QString word;
         if (item.name == u"Payment"_s)
             word = kPayee;
@@ -133,8 +181,9 @@ void drawCheque(const QString &path, QSize size, const BuiltInTemplate &cheque, 
             continue;
         const bool rightOfBlank = item.name == u"Payment"_s || item.name == u"AlphaDate"_s
             || item.name == u"DigitAmount"_s;
-        const QRectF label = rightOfBlank ? QRectF(r.right() + 12, r.top(), 140 * sx, r.height())
-                                          : QRectF(r.left() - 12 - 90 * sx, r.top(), 90 * sx, r.height());
+        const double gap = 8 * sx;
+        const QRectF label = rightOfBlank ? QRectF(r.right() + gap, r.top(), 140 * sx, r.height())
+                                          : QRectF(r.left() - gap - 90 * sx, r.top(), 90 * sx, r.height());
         p.drawText(label, (rightOfBlank ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom, word);
     }
     // The signature box, bottom left, and a strip for the machine-readable line.
@@ -271,6 +320,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    RegisterTahoma(QCoreApplication::applicationDirPath());
     if (argc != 2) {
         std::fprintf(stderr, "usage: chequeprint-artwork RESOURCES_DIR\n");
         return 2;

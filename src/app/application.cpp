@@ -23,25 +23,30 @@ ErrorReporter &reporter()
 
 } // namespace
 
+void RegisterTahoma(const QString &programDir)
+{
+    // The templates were measured in Tahoma. Where the system has none, the
+    // free Tahoma that Wine ships (Debian's fonts-wine, in a folder fontconfig
+    // does not read), or one put beside the program.
+    if (QFontDatabase::hasFamily(u"Tahoma"_s))
+        return;
+    const QStringList folders{programDir + u"/fonts"_s, u"/usr/share/wine/fonts"_s};
+    for (const QString &folder : folders) {
+        for (const QString &file : {u"tahoma.ttf"_s, u"tahomabd.ttf"_s}) {
+            if (QFile::exists(folder + u'/' + file))
+                QFontDatabase::addApplicationFont(folder + u'/' + file);
+        }
+        if (QFontDatabase::hasFamily(u"Tahoma"_s))
+            return;
+    }
+}
+
 ChequeApplication::ChequeApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     setLayoutDirection(Qt::RightToLeft);
     setStyle(new ButtonStyle); // the platform's, but for buttons with pictures
-    // The templates were measured in Tahoma. Where the system has none, the
-    // free Tahoma that Wine ships (Debian's fonts-wine, in a folder fontconfig
-    // does not read), or one put beside the program.
-    if (!QFontDatabase::hasFamily(u"Tahoma"_s)) {
-        const QStringList folders{applicationDirPath() + u"/fonts"_s, u"/usr/share/wine/fonts"_s};
-        for (const QString &folder : folders) {
-            for (const QString &file : {u"tahoma.ttf"_s, u"tahomabd.ttf"_s}) {
-                if (QFile::exists(folder + u'/' + file))
-                    QFontDatabase::addApplicationFont(folder + u'/' + file);
-            }
-            if (QFontDatabase::hasFamily(u"Tahoma"_s))
-                break;
-        }
-    }
+    RegisterTahoma(applicationDirPath());
     // Where the other Windows fonts of the forms are missing, and Tahoma
     // too, stand in with fonts that carry well-drawn Persian letters.
     for (const QString &family : {u"Tahoma"_s, u"B Mitra"_s, u"Arial"_s}) {

@@ -13,6 +13,10 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 };
 
+// Makes Tahoma available where the system lacks it: from `fonts/` in
+// `programDir`, else from Wine's fonts.
+void RegisterTahoma(const QString &programDir);
+
 // The program's general error report: a message box with the error's text.
 void ReportError(const QString &message);
 

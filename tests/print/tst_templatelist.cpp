@@ -1,10 +1,12 @@
 #include "app/application.h"
 #include "app/forms.h"
+#include "app/preparation.h"
 #include "browse/chequelistmodel.h"
 #include "browse/frm_main.h"
 #include "print/frm_designedchequelist.h"
 #include "print/frm_printcheque.h"
 #include "report/reportlabel.h"
+#include "report/picturebox.h"
 #include "report/reportpage.h"
 #include "templates/frm_chequedesign.h"
 #include "ui/frm_dlg.h"
@@ -45,6 +47,8 @@ private Q_SLOTS:
     void spaceOnThePrintButtonPrintsOnce();
     void activationMovesThePointerOntoPrint();
     void resizingFollowsTheAnchors();
+    void builtInPicturesHoldTheirTexts_data();
+    void builtInPicturesHoldTheirTexts();
 
     void mainPrintWithoutConnection();
     void mainPrintPassesTheSelectedCheque_data();
@@ -346,6 +350,84 @@ void TestTemplateList::resizingFollowsTheAnchors()
     QCOMPARE(boxes[3], QRect(16, 239, 184, 42));
     QCOMPARE(page, QPoint(std::max(0, scroll.width() / 2 - pageSize.width() / 2),
                           std::max(0, scroll.height() / 2 - pageSize.height() / 2)));
+}
+
+void TestTemplateList::builtInPicturesHoldTheirTexts_data()
+{
+    QTest::addColumn<QString>("title");
+    for (const BuiltInTemplate &cheque : BuiltInTemplates()) {
+        if (!cheque.pictureFile.isEmpty())
+            QTest::newRow(qPrintable(cheque.pictureFile)) << cheque.title;
+    }
+}
+
+// Each text of a long cheque, in the preview, lies clear of the picture's
+// ink; the word items have their dotted line just under them, the digit
+// items a box close round them.
+void TestTemplateList::builtInPicturesHoldTheirTexts()
+{
+    QFETCH(QString, title);
+    // The longest date in words, a ten-digit amount, a name with a
+    // zero-width non-joiner (a fallback font's glyph on Wine's Tahoma).
+    sqliteExec(db(), {u"update checkk set tarikh='1408/12/28', mablaghch=1250000000,"
+                      u" sharh='شرکت بازرگانی نوین\u200cاندیشان پارس' where code=3"_s});
+    QStringList faults;
+    WithTemplateList(3, [&] {
+        auto *list = frm_DesignedChequeList;
+        const QAbstractItemModel *model = list->DBGrid1->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            if (model->index(row, 0).data().toString() == title)
+                list->DBGrid1->setCurrentIndex(model->index(row, 0));
+        }
+        QCOMPARE(currentTitle(), title);
+        const QImage picture = list->Img_Cheque->image().convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!picture.isNull());
+        // As on paper: the picture covers the page, the texts at their places on it.
+        const double sx = double(picture.width()) / list->DQR->width();
+        const double sy = double(picture.height()) / list->DQR->height();
+        // The share of the columns (or rows) of a strip, in design pixels, that
+        // hold ink.
+        const auto inked = [&](QRectF strip, bool alongRows) {
+            const QRect at = QRectF(strip.x() * sx, strip.y() * sy, strip.width() * sx, strip.height() * sy)
+                                 .toAlignedRect() & picture.rect();
+            int hits = 0;
+            const int length = alongRows ? at.height() : at.width();
+            for (int i = 0; i < length; ++i) {
+                bool ink = false;
+                for (int j = 0; j < (alongRows ? at.width() : at.height()) && !ink; ++j) {
+                    const int x = alongRows ? at.left() + j : at.left() + i;
+                    const int y = alongRows ? at.top() + i : at.top() + j;
+                    ink = qGray(picture.pixel(x, y)) < 140;
+                }
+                hits += ink;
+            }
+            return length ? double(hits) / length : 0.0;
+        };
+        const std::pair<QString, ReportLabel *> items[] = {
+            {u"DigitDate"_s, list->lbl_DigitDate},     {u"AlphaDate"_s, list->lbl_AlphaDate},
+            {u"DigitAmount"_s, list->lbl_DigitAmount}, {u"AlphaAmount"_s, list->lbl_AlphaAmount},
+            {u"AlphaAmountToman"_s, list->lbl_AlphaAmountToman}, {u"Payment"_s, list->lbl_Payment},
+        };
+        for (const auto &[name, label] : items) {
+            QVERIFY2(!label->isHidden() && !label->text().isEmpty(), qPrintable(name));
+            QVERIFY(label->parentWidget() == list->DQR);
+            const QRectF text = label->geometry();
+            if (inked(text, false) > 0)
+                faults << name + u": ink under the text"_s;
+            if (name.startsWith(u"Digit"_s)) {
+                const bool boxed = inked({text.left(), text.top() - 6, text.width(), 6}, false) > 0.6
+                    && inked({text.left(), text.bottom(), text.width(), 6}, false) > 0.6
+                    && inked({text.left() - 8, text.top(), 8, text.height()}, true) > 0.6
+                    // the amount's box holds fifteen digits
+                    && inked({text.right(), text.top(), name == u"DigitAmount"_s ? 90.0 : 8.0, text.height()}, true) > 0.6;
+                if (!boxed)
+                    faults << name + u": no box close round the text"_s;
+            } else if (inked({text.left(), text.bottom(), text.width(), 4}, false) < 0.3) {
+                faults << name + u": no line under the text"_s;
+            }
+        }
+    });
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u"; "_s)));
 }
 
 void TestTemplateList::mainPrintWithoutConnection()
