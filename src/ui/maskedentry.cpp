@@ -197,16 +197,19 @@ void HandleAmountKey(EditBox &edit, int key, QChar separator)
     QString text = edit.text();
     int caret = edit.selStart();
     // Every key, even Shift or a cursor key, takes the selection away.
-    if (const int length = edit.selLength(); length > 0)
-        text.remove(caret, length);
+    const bool cut = edit.selLength() > 0;
+    if (cut)
+        text.remove(caret, edit.selLength());
 
     bool regroup = true;
     if (IsDigitKey(key)) {
         text.insert(caret, QLatin1Char(DigitOfKey(key)));
         ++caret;
     } else if (key == kKeyBackspace) {
+        // Nothing to take away; what was cut still wants regrouping
+        // ("1,234" less its "1," is "234", not ",234").
         if (caret == 0) {
-            regroup = false;
+            regroup = cut;
         } else {
             text.remove(caret - 1, 1);
             --caret;
@@ -221,6 +224,13 @@ void HandleAmountKey(EditBox &edit, int key, QChar separator)
     if (regroup) {
         int removed = 0;
         int inserted = 0;
+        // A separator left at the end (by a cut, or by Delete at the end
+        // after one): the last character is the one the stripping spares,
+        // and "0,000," would regroup as "00,00,".
+        if (text.endsWith(separator)) {
+            text.chop(1);
+            caret = std::min(caret, int(text.size()));
+        }
         text = GroupInThrees(RemoveCharButLast(text, separator, &removed), separator, &inserted);
         if (removed < inserted)
             ++caret;

@@ -150,10 +150,15 @@ void TestMaskedEntry::amountKey_data()
     QTest::newRow("delete with selection at the end") << u"1,234"_s << 2 << 3 << kDel << u"1,"_s << 2;
     QTest::newRow("leading zero stays") << u"1,234"_s << 0 << 0 << digit(0) << u"01,234"_s << 1;
     QTest::newRow("shift takes the selection") << u"1,234"_s << 2 << 1 << kShift << u"134"_s << 1;
-    QTest::newRow("cursor key takes the selection") << u"1,234"_s << 2 << 3 << kLeft << u"1,"_s << 2;
+    QTest::newRow("cursor key takes the selection") << u"1,234"_s << 2 << 3 << kLeft << u"1"_s << 1;
     QTest::newRow("trailing separator goes") << u"1,"_s << 2 << 0 << digit(5) << u"15"_s << 2;
     QTest::newRow("trailing separator, backspace") << u"1,"_s << 2 << 0 << kBack << u"1"_s << 1;
     QTest::newRow("delete at the end") << u"1,234"_s << 5 << 0 << kDel << u"1,234"_s << 5;
+    QTest::newRow("digit before a trailing separator") << u"500,000,"_s << 2 << 0 << digit(9)
+                                                       << u"5,090,000"_s << 4;
+    QTest::newRow("shift after cutting the last groups") << u"1,000,000"_s << 5 << 4 << kShift << u"1,000"_s << 5;
+    QTest::newRow("backspace at the start with selection regroups")
+        << u"1,234,567"_s << 0 << 3 << kBack << u"34,567"_s << 0;
     QTest::newRow("sixteen digits") << u"100,000,000,000,000"_s << 19 << 0 << digit(0)
                                     << u"1,000,000,000,000,000"_s << 21;
 }
