@@ -4,10 +4,13 @@
 #include "ui/formstyle.h"
 
 #include <QFile>
+#include <QFont>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+
+#include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -15,6 +18,21 @@ namespace {
 
 const QString kFormat = u"chequeprint-columns"_s;
 constexpr int kVersion = 1;
+
+// A title font as Qt writes it, of a size a header can show. A font that
+// reads back otherwise than it was read (a spacing of some millions) is no
+// font anyone chose.
+bool readTitleFont(const QString &text, QFont &font)
+{
+    QFont read, again;
+    if (!read.fromString(text) || !again.fromString(read.toString()) || again != read)
+        return false;
+    const double size = read.pixelSize() > 0 ? read.pixelSize() : read.pointSizeF();
+    if (!(size > 0 && size <= 200) || std::abs(read.letterSpacing()) > 100 || std::abs(read.wordSpacing()) > 100)
+        return false;
+    font = read;
+    return true;
+}
 
 } // namespace
 
@@ -40,6 +58,11 @@ bool LoadGridColumns(const QString &path, QList<GridColumn> &columns)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return false;
+    return ParseGridColumns(bytes, columns);
+}
+
+bool ParseGridColumns(const QByteArray &bytes, QList<GridColumn> &columns)
+{
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
@@ -60,7 +83,7 @@ bool LoadGridColumns(const QString &path, QList<GridColumn> &columns)
         GridColumn column;
         column.field = o.value(u"field"_s).toString();
         column.title = o.value(u"title"_s).toString();
-        if (column.field.isEmpty() || !column.titleFont.fromString(o.value(u"font"_s).toString()))
+        if (column.field.isEmpty() || !readTitleFont(o.value(u"font"_s).toString(), column.titleFont))
             return false;
         column.width = o.value(u"width"_s).toInt(-1);
         // A shown column too narrow to see or wider than any screen is no
@@ -79,7 +102,7 @@ bool LoadGridColumns(const QString &path, QList<GridColumn> &columns)
     return true;
 }
 
-void SaveGridColumns(const QString &path, const QList<GridColumn> &columns)
+QByteArray GridColumnsText(const QList<GridColumn> &columns)
 {
     QJsonArray list;
     for (const GridColumn &column : columns) {
@@ -92,12 +115,17 @@ void SaveGridColumns(const QString &path, const QList<GridColumn> &columns)
         });
     }
     const QJsonObject root{{u"format"_s, kFormat}, {u"version"_s, kVersion}, {u"columns"_s, list}};
+    return QJsonDocument(root).toJson();
+}
+
+void SaveGridColumns(const QString &path, const QList<GridColumn> &columns)
+{
     // Written aside and renamed, so that a failed write leaves the old file.
     // Every byte written and flushed before the old file is replaced: a
     // buffered write that failed (a full disk) would otherwise be committed
     // as an empty file.
     QSaveFile file(path);
-    const QByteArray bytes = QJsonDocument(root).toJson();
+    const QByteArray bytes = GridColumnsText(columns);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
         || file.error() != QFileDevice::NoError || !file.commit()) {
         const QString error = file.errorString();

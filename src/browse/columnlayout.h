@@ -26,5 +26,9 @@ QList<GridColumn> DefaultGridColumns();
 // Reads a layout written by SaveGridColumns. Returns false, leaving `columns`
 // alone, unless the whole file was read and understood.
 bool LoadGridColumns(const QString &path, QList<GridColumn> &columns);
+// The same from the file's bytes.
+bool ParseGridColumns(const QByteArray &bytes, QList<GridColumn> &columns);
+// What SaveGridColumns writes.
+QByteArray GridColumnsText(const QList<GridColumn> &columns);
 // Replaces any earlier file. Throws AppError with the reason on failure.
 void SaveGridColumns(const QString &path, const QList<GridColumn> &columns);
