@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTcpServer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -210,11 +211,20 @@ void TestMainWindow::unreachableDatabaseIsSilent_data()
     QTest::newRow("Access file") << QByteArray("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=C:\\a.mdb");
     QTest::newRow("SQL Server nobody answers")
         << QByteArray("Provider=SQLOLEDB.1;Data Source=127.0.0.1,1;Initial Catalog=x;User ID=sa;Password=x");
+    // A socket that takes the connection and never says a word: the login
+    // timeout must end the wait.
+    QTest::newRow("SQL Server that never replies")
+        << QByteArray("Provider=SQLOLEDB.1;Data Source=127.0.0.1,SILENT;Initial Catalog=x;User ID=sa;Password=x");
 }
 
 void TestMainWindow::unreachableDatabaseIsSilent()
 {
     QFETCH(QByteArray, settings);
+    QTcpServer silent;
+    if (settings.contains("SILENT")) {
+        QVERIFY(silent.listen(QHostAddress::LocalHost));
+        settings.replace("SILENT", QByteArray::number(silent.serverPort()));
+    }
     if (!settings.isEmpty())
         m_folder->writeDatabaseTxt(settings);
     start();
