@@ -26,6 +26,11 @@
 #include <QTableView>
 #include <QTcpServer>
 
+#include <csignal>
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
+
 using namespace Qt::Literals::StringLiterals;
 
 class TestMainWindow : public QObject
@@ -49,6 +54,7 @@ private Q_SLOTS:
     void malformedLayoutIsIgnored_data();
     void malformedLayoutIsIgnored();
     void layoutThatCannotBeWrittenIsReported();
+    void layoutOnAFullDiskKeepsTheOldFile();
     void filterTicksEnableTheirFields();
     void errorsInHandlersAreReported();
 
@@ -372,6 +378,45 @@ void TestMainWindow::layoutThatCannotBeWrittenIsReported()
     QCOMPARE(m_reports.size(), 1);
     QVERIFY(m_reports[0].contains(u"Columns.dbg"_s));
     QVERIFY(!frm_main->isVisible());
+}
+
+// A full disk, as a file-size limit makes it: every write past a few bytes
+// fails. The layout written before stays as it was, and the failure is said.
+void TestMainWindow::layoutOnAFullDiskKeepsTheOldFile()
+{
+#ifdef Q_OS_UNIX
+    WriteSampleDatabase(m_folder->fallbackDatabase(), 5);
+    start();
+    frm_main->show();
+    frm_main->close();
+    DestroyForms();
+    QFile file(m_folder->exeDir + u"Columns.dbg"_s);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    QVERIFY(before.size() > 200);
+
+    start();
+    frm_main->show();
+    frm_main->DBGrid1->horizontalHeader()->resizeSection(0, 300);
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit full{100, limit.rlim_max};
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed program
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+    frm_main->close();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previous);
+
+    QCOMPARE(m_reports.size(), 1);
+    QVERIFY2(m_reports[0].contains(u"Columns.dbg"_s), qPrintable(m_reports[0]));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    // Nothing half written is left beside it.
+    QCOMPARE(QDir(m_folder->exeDir).entryList({u"Columns.dbg*"_s}, QDir::Files), QStringList{u"Columns.dbg"_s});
+#else
+    QSKIP("a file-size limit is set only on Unix");
+#endif
 }
 
 void TestMainWindow::filterTicksEnableTheirFields()
