@@ -398,10 +398,10 @@ void Tfrm_DesignedChequeList::reopenCheque(int row, qint64 chequeId)
     Cheque.setText(TemplateListStatement());
     try {
         Cheque.open();
-    } catch (const AppError &) {
+    } catch (const AppError &e) {
         m_model->reload();
         ds_ChequeDataChange();
-        throw;
+        throw AppError(u"فهرست فرم های چک باز نشد.\n"_s + e.message());
     }
     m_model->reload();
     if (chequeId != 0 && Cheque.locate(u"ChID"_s, chequeId))
@@ -790,35 +790,40 @@ void Tfrm_DesignedChequeList::moveTemplate(bool down)
     const qint64 c = currentChequeId();
     const qint64 s = order.toLongLong();
 
-    q.close();
-    q.clear();
-    q.setText(NeighbourTemplateStatement(down, s));
-    q.open();
-    if (q.isEmpty() || q.valueAt(0, 0).toString().isEmpty())
-        return; // already first, or last
-    q.first();
-    const qint64 n = q.asInteger(u"ChID"_s);
-    const qint64 t = q.asInteger(u"ShowOrder"_s);
-
-    // Both places change, or neither.
-    Connection &con = q.connection();
-    con.beginTrans();
     try {
         q.close();
         q.clear();
-        q.setText(SetShowOrderStatement(s, n));
-        q.execSQL();
-        q.close();
-        q.clear();
-        q.setText(SetShowOrderStatement(t, c));
-        q.execSQL();
-        con.commitTrans();
-    } catch (const AppError &) {
+        q.setText(NeighbourTemplateStatement(down, s));
+        q.open();
+        if (q.isEmpty() || q.valueAt(0, 0).toString().isEmpty())
+            return; // already first, or last
+        q.first();
+        const qint64 n = q.asInteger(u"ChID"_s);
+        const qint64 t = q.asInteger(u"ShowOrder"_s);
+
+        // Both places change, or neither.
+        Connection &con = q.connection();
+        con.beginTrans();
         try {
-            con.rollbackTrans();
+            q.close();
+            q.clear();
+            q.setText(SetShowOrderStatement(s, n));
+            q.execSQL();
+            q.close();
+            q.clear();
+            q.setText(SetShowOrderStatement(t, c));
+            q.execSQL();
+            con.commitTrans();
         } catch (const AppError &) {
+            try {
+                con.rollbackTrans();
+            } catch (const AppError &) {
+            }
+            throw;
         }
-        throw;
+    } catch (const AppError &e) {
+        // What failed, in Persian; the driver's own words after it.
+        throw AppError(u"ترتیب فرم های چک تغییر نکرد.\n"_s + e.message());
     }
 
     reopenCheque(0, c);

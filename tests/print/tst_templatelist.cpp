@@ -41,6 +41,7 @@ private Q_SLOTS:
     void previewFollowsTheCurrentRow();
     void movesReturnTheOrder();
     void templateWithoutListPositionNeverMoves();
+    void failedMoveKeepsTheOrderAndSaysSo();
     void deleteAsksAndNoKeepsIt();
     void failedDeleteChangesNothing();
     void newStartsFromTheBuiltInTemplate();
@@ -194,6 +195,25 @@ void TestTemplateList::movesReturnTheOrder()
              (QVariantList{1, 2, 3}));
     QVERIFY(m_statements.contains(u"Select * from Cheque where [ShowOrder]=\r\n (Select Min([ShowOrder]) from [Cheque] where [ShowOrder]>1)"_s));
     QVERIFY(m_reports.isEmpty());
+}
+
+void TestTemplateList::failedMoveKeepsTheOrderAndSaysSo()
+{
+    // The second of the two updates fails: the first is rolled back.
+    sqliteExec(db(), {u"create trigger keep before update on Cheque when new.ShowOrder = 2"
+                      u" begin select raise(abort, 'order kept'); end"_s});
+    const QStringList start = titles();
+    WithTemplateList(1, [&] {
+        auto *list = frm_DesignedChequeList;
+        list->DBGrid1->setCurrentIndex(list->DBGrid1->model()->index(0, 0));
+        QTest::mouseClick(list->btn_goDown, Qt::LeftButton);
+    });
+    QCOMPARE(titles(), start);
+    QCOMPARE(sqliteColumn(db(), u"select ShowOrder from Cheque where ChID<>1 order by ChID"_s),
+             (QVariantList{1, 2, 3}));
+    QCOMPARE(m_reports.size(), 1);
+    QVERIFY2(m_reports[0].startsWith(u"ترتیب فرم های چک تغییر نکرد.\n"_s), qPrintable(m_reports[0]));
+    QVERIFY2(m_reports[0].contains(u"order kept"_s), qPrintable(m_reports[0]));
 }
 
 void TestTemplateList::templateWithoutListPositionNeverMoves()
