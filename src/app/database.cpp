@@ -107,6 +107,21 @@ QString Dialect::beginWriteStatement() const
     return m_kind == Sqlite ? u"BEGIN IMMEDIATE"_s : QString();
 }
 
+QString Dialect::writeLockStatement() const
+{
+    if (m_kind != SqlServer)
+        return QString();
+    // Two program instances saving at once would each find a new title free
+    // and both store it: their saves take one lock of the program's own, in
+    // turn, for the transaction's length. An implicit transaction (what
+    // ODBC's manual commit uses) does not start with EXEC, so one is begun.
+    return u"IF @@TRANCOUNT = 0 BEGIN TRANSACTION\n"
+           u"DECLARE @granted int\n"
+           u"EXEC @granted = sp_getapplock @Resource = 'chequeprint', @LockMode = 'Exclusive',"
+           u" @LockOwner = 'Transaction', @LockTimeout = 3000\n"
+           u"IF @granted < 0 RAISERROR('The templates are being saved by another user; the wait ended.', 16, 1)"_s;
+}
+
 QStringList Dialect::createPrintLogTable() const
 {
     if (m_kind == SqlServer) {
@@ -447,12 +462,21 @@ void Connection::beginWriteTrans()
     const QString begin = dialect().beginWriteStatement();
     if (begin.isEmpty()) {
         beginTrans();
-        return;
+    } else {
+        QSqlQuery query(database());
+        logStatement(begin);
+        if (!query.exec(begin))
+            throw DatabaseError(query.lastError().text());
     }
-    QSqlQuery query(database());
-    logStatement(begin);
-    if (!query.exec(begin))
-        throw DatabaseError(query.lastError().text());
+    if (const QString lock = dialect().writeLockStatement(); !lock.isEmpty()) {
+        QSqlQuery query(database());
+        logStatement(lock);
+        if (!query.exec(lock)) {
+            const QString error = query.lastError().text();
+            database().rollback();
+            throw DatabaseError(error);
+        }
+    }
 }
 
 void Connection::commitTrans()

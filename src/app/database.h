@@ -40,6 +40,9 @@ public:
     // Begins a transaction that takes the write lock at once, waiting a
     // bounded time for it; empty where an ordinary transaction does.
     QString beginWriteStatement() const;
+    // Run first in such a transaction, where the database has no such lock:
+    // one lock that writers of this program take in turn; empty elsewhere.
+    QString writeLockStatement() const;
 
 private:
     Kind m_kind;

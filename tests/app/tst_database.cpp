@@ -62,6 +62,17 @@ void TestDatabase::dialectTexts()
     QCOMPARE(columns(sqlite.createChequeTable()), columns(server.createChequeTable()));
     QCOMPARE(columns(sqlite.createChequeItemsTable()), columns(server.createChequeItemsTable()));
     QCOMPARE(columns(sqlite.createPrintLogTable()), columns(server.createPrintLogTable()));
+    // A save's transaction: SQLite's write lock up front; on SQL Server one
+    // lock of the program's own, in a transaction begun if none is.
+    QCOMPARE(sqlite.beginWriteStatement(), u"BEGIN IMMEDIATE"_s);
+    QCOMPARE(sqlite.writeLockStatement(), QString());
+    QCOMPARE(server.beginWriteStatement(), QString());
+    QCOMPARE(server.writeLockStatement(),
+             u"IF @@TRANCOUNT = 0 BEGIN TRANSACTION\n"
+             u"DECLARE @granted int\n"
+             u"EXEC @granted = sp_getapplock @Resource = 'chequeprint', @LockMode = 'Exclusive',"
+             u" @LockOwner = 'Transaction', @LockTimeout = 3000\n"
+             u"IF @granted < 0 RAISERROR('The templates are being saved by another user; the wait ended.', 16, 1)"_s);
 }
 
 void TestDatabase::resolve_data()
