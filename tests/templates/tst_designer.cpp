@@ -28,6 +28,9 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTableView>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -70,6 +73,8 @@ private Q_SLOTS:
     void lockedDatabaseSaysWhatWasNotSaved();
     void unreadablePictureLeavesTheItems_data();
     void unreadablePictureLeavesTheItems();
+    void hugePageDrawsWhatShows_data();
+    void hugePageDrawsWhatShows();
 
 private:
     QString db() const { return m_program.folder->fallbackDatabase(); }
@@ -463,6 +468,48 @@ void TestDesigner::unreadablePictureLeavesTheItems()
     }, u"frm_DesignedChequeList"_s);
     ShowTemplateList(1);
     QVERIFY2(previewNotice.contains(QDir::toNativeSeparators(picture)), qPrintable(previewNotice));
+}
+
+void TestDesigner::hugePageDrawsWhatShows_data()
+{
+    QTest::addColumn<bool>("picture");
+    QTest::newRow("with its picture") << true;
+    QTest::newRow("picture missing") << false;
+}
+
+// A stored size of 20000 x 20000 mm, a page of some 75000 pixels a side: it
+// opens, scrolls and draws in the designer and the preview without a bitmap
+// of the page's size, which Qt would refuse with a warning (or the machine
+// would run out of memory).
+void TestDesigner::hugePageDrawsWhatShows()
+{
+    QFETCH(bool, picture);
+    sqliteExec(db(), {u"update Cheque set ImageWidth=20000, ImageHeight=20000 where ChID=2"_s});
+    if (!picture)
+        sqliteExec(db(), {u"update Cheque set ImagePath='/nonexistent/cheque.jpg' where ChID=2"_s});
+    QTest::failOnWarning(QRegularExpression(u"out of memory|too large|[Aa]lloc"_s));
+    Tfrm_ChequeDesign *d = shown(2);
+    d->resize(900, 600);
+    QApplication::processEvents();
+    QVERIFY(d->DQR->width() > 70000 && d->DQR->height() > 70000);
+    const QSize bounded(4096, 4096);
+    QVERIFY(d->Img_Cheque->image().width() <= bounded.width() || picture);
+    QVERIFY(!d->grab().isNull());
+    for (QScrollBar *bar : d->findChildren<QScrollBar *>())
+        bar->setValue(bar->maximum());
+    QApplication::processEvents();
+    QVERIFY(!d->grab().isNull());
+    d->close();
+
+    bool previewed = false;
+    onNextModal([&previewed](QWidget *) {
+        auto *list = frm_DesignedChequeList;
+        list->DBGrid1->setCurrentIndex(list->DBGrid1->model()->index(0, 0));
+        previewed = !list->grab().isNull() && list->DQR->width() > 70000;
+        list->close();
+    }, u"frm_DesignedChequeList"_s);
+    ShowTemplateList(1);
+    QVERIFY(previewed);
 }
 
 int main(int argc, char *argv[])
