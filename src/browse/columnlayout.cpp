@@ -3,12 +3,15 @@
 #include "app/apperror.h"
 #include "ui/formstyle.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 #include <cmath>
 
@@ -132,4 +135,47 @@ void SaveGridColumns(const QString &path, const QList<GridColumn> &columns)
         file.cancelWriting();
         throw AppError(u"Cannot write \"%1\". %2"_s.arg(path, error));
     }
+}
+
+QString UserColumnLayoutFile()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return folder.isEmpty() ? QString() : folder + u"/Columns.dbg"_s;
+}
+
+bool LoadColumnLayout(const QString &exeDir, QList<GridColumn> &columns)
+{
+    const QFileInfo beside(exeDir + u"Columns.dbg"_s);
+    const QString own = UserColumnLayoutFile();
+    if (!own.isEmpty()) {
+        const QFileInfo ownFile(own);
+        if (ownFile.isFile() && (!beside.isFile() || ownFile.lastModified() >= beside.lastModified())
+            && LoadGridColumns(own, columns)) {
+            return true;
+        }
+    }
+    return LoadGridColumns(beside.filePath(), columns);
+}
+
+void SaveColumnLayout(const QString &exeDir, const QList<GridColumn> &columns)
+{
+    const QString own = UserColumnLayoutFile();
+    try {
+        SaveGridColumns(exeDir + u"Columns.dbg"_s, columns);
+    } catch (const AppError &besideError) {
+        if (own.isEmpty())
+            throw;
+        try {
+            if (!QDir().mkpath(QFileInfo(own).path()))
+                throw AppError(u"Cannot make the folder \"%1\"."_s.arg(QDir::toNativeSeparators(QFileInfo(own).path())));
+            SaveGridColumns(own, columns);
+        } catch (const AppError &ownError) {
+            throw AppError(besideError.message() + u'\n' + ownError.message());
+        }
+        return;
+    }
+    // Written where it belongs: an older copy of the user's own must not be
+    // read in its place.
+    if (!own.isEmpty() && QFileInfo::exists(own))
+        QFile::remove(own);
 }

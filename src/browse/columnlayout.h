@@ -32,3 +32,13 @@ bool ParseGridColumns(const QByteArray &bytes, QList<GridColumn> &columns);
 QByteArray GridColumnsText(const QList<GridColumn> &columns);
 // Replaces any earlier file. Throws AppError with the reason on failure.
 void SaveGridColumns(const QString &path, const QList<GridColumn> &columns);
+
+// The layout file is Columns.dbg in the program's folder. Where that cannot
+// be written (an installed copy the user may not write to), the layout goes
+// to the user's own settings folder instead, and is read from there while it
+// is the newer of the two.
+QString UserColumnLayoutFile();
+bool LoadColumnLayout(const QString &exeDir, QList<GridColumn> &columns);
+// Throws AppError, with the reasons for both places, when neither can be
+// written.
+void SaveColumnLayout(const QString &exeDir, const QList<GridColumn> &columns);

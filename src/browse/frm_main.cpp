@@ -229,7 +229,7 @@ void Tfrm_main::FormCreate()
 {
     // 1. The column layout; any failure leaves the columns as designed.
     QList<GridColumn> columns = DefaultGridColumns();
-    if (LoadGridColumns(m_folders.exeDir + u"Columns.dbg"_s, columns))
+    if (LoadColumnLayout(m_folders.exeDir, columns))
         setGridColumns(columns);
 
     // 2. The connection settings.
@@ -431,7 +431,7 @@ void Tfrm_main::FormClose()
     // The window closes even when the layout cannot be saved: the user is
     // told, and nothing else is lost.
     try {
-        SaveGridColumns(m_folders.exeDir + u"Columns.dbg"_s, gridColumns());
+        SaveColumnLayout(m_folders.exeDir, gridColumns());
     } catch (const AppError &e) {
         ReportError(u"چیدمان ستون های فهرست ذخیره نشد.\n"_s + e.message());
     }

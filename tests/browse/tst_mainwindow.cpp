@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -53,7 +54,8 @@ private Q_SLOTS:
     void columnLayoutRoundTrip();
     void malformedLayoutIsIgnored_data();
     void malformedLayoutIsIgnored();
-    void layoutThatCannotBeWrittenIsReported();
+    void layoutThatCannotBeWrittenBesideGoesToTheUser();
+    void layoutThatCannotBeWrittenAnywhereIsReported();
     void layoutOnAFullDiskKeepsTheOldFile();
     void filterTicksEnableTheirFields();
     void errorsInHandlersAreReported();
@@ -369,14 +371,51 @@ void TestMainWindow::malformedLayoutIsIgnored()
     QVERIFY(m_reports.isEmpty());
 }
 
-void TestMainWindow::layoutThatCannotBeWrittenIsReported()
+void TestMainWindow::layoutThatCannotBeWrittenBesideGoesToTheUser()
+{
+    // The program's folder may not be written (a folder in the file's way
+    // stands for it, since root may write anywhere).
+    QVERIFY(QDir(m_folder->exeDir).mkdir(u"Columns.dbg"_s));
+    WriteSampleDatabase(m_folder->fallbackDatabase(), 5);
+    start();
+    frm_main->show();
+    frm_main->DBGrid1->horizontalHeader()->resizeSection(0, 300);
+    const QList<GridColumn> changed = frm_main->gridColumns();
+    frm_main->close();
+    QVERIFY2(m_reports.isEmpty(), qPrintable(m_reports.join(u'\n')));
+    QVERIFY(UserColumnLayoutFile().startsWith(m_folder->root.path()));
+    QVERIFY(QFileInfo(UserColumnLayoutFile()).isFile());
+    DestroyForms();
+    start();
+    QCOMPARE(frm_main->gridColumns(), changed);
+    DestroyForms();
+
+    // Once the program's folder takes it again, the user's copy goes.
+    QVERIFY(QDir(m_folder->exeDir).rmdir(u"Columns.dbg"_s));
+    start();
+    frm_main->show();
+    frm_main->close();
+    QVERIFY(m_reports.isEmpty());
+    QVERIFY(QFileInfo(m_folder->exeDir + u"Columns.dbg"_s).isFile());
+    QVERIFY(!QFileInfo::exists(UserColumnLayoutFile()));
+}
+
+void TestMainWindow::layoutThatCannotBeWrittenAnywhereIsReported()
 {
     QVERIFY(QDir(m_folder->exeDir).mkdir(u"Columns.dbg"_s));
+    // A file where the user's settings folder would be made.
+    const QString folder = QFileInfo(UserColumnLayoutFile()).path();
+    QVERIFY(QDir().mkpath(QFileInfo(folder).path()));
+    QFile blocker(folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
     start();
     frm_main->show();
     frm_main->close();
     QCOMPARE(m_reports.size(), 1);
-    QVERIFY(m_reports[0].contains(u"Columns.dbg"_s));
+    QVERIFY(m_reports[0].startsWith(u"چیدمان ستون های فهرست ذخیره نشد.\n"_s));
+    QVERIFY2(m_reports[0].contains(u"Columns.dbg"_s) && m_reports[0].contains(QDir::toNativeSeparators(folder)),
+             qPrintable(m_reports[0]));
     QVERIFY(!frm_main->isVisible());
 }
 

@@ -33,6 +33,9 @@ struct ProgramFolder
         QDir(root.path()).mkpath(QStringLiteral("Apps/Cheque"));
         // This machine's settings (the chosen printer) of this folder's own.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root.path() + QStringLiteral("/settings"));
+        // The user's own folder for files (a column layout that cannot be
+        // written beside the program), of this folder's own too.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.path() + QStringLiteral("/config")));
         parentDir = QDir::toNativeSeparators(root.path() + QStringLiteral("/Apps/"));
         exeDir = QDir::toNativeSeparators(root.path() + QStringLiteral("/Apps/Cheque/"));
     }
