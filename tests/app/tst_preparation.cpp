@@ -4,10 +4,17 @@
 #include "../common/testsupport.h"
 
 #include <QComboBox>
+#include <QProcess>
+
+#include <csignal>
+#include <cstdlib>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// How the child that stands for a killed program ends where no signal kills it.
+constexpr int kKilled = 86;
 
 // A database of the accounting package: a checkk table and the given others.
 QString accountingDatabase(const QString &dir, const QStringList &extra = {})
@@ -57,6 +64,8 @@ private Q_SLOTS:
     void unwritablePictureLeavesNothingHalfMade();
     void startCutShortLeavesAllOrNothing_data();
     void startCutShortLeavesAllOrNothing();
+    void startKilledLeavesAllOrNothing_data();
+    void startKilledLeavesAllOrNothing();
     void quoteInThePathIsDoubled();
 };
 
@@ -382,6 +391,32 @@ void TestPreparation::startCutShortLeavesAllOrNothing()
     QCOMPARE(sqliteColumn(file, u"select count(*) from ChequeItems"_s), QVariantList{24});
 }
 
+void TestPreparation::startKilledLeavesAllOrNothing_data()
+{
+    startCutShortLeavesAllOrNothing_data();
+}
+
+// The program killed between two statements of its first start, in a child
+// process: no rollback of ours runs, only the database's own recovery.
+void TestPreparation::startKilledLeavesAllOrNothing()
+{
+    QFETCH(int, cutAt);
+    ProgramFolder folder;
+    const QString file = accountingDatabase(folder.exeDir);
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {u"--prepare-and-die"_s, file, folder.exeDir, QString::number(cutAt)});
+    QVERIFY(child.waitForFinished(60000));
+    QVERIFY2(child.exitStatus() == QProcess::CrashExit || child.exitCode() == kKilled,
+             child.readAllStandardError().constData());
+    QCOMPARE(sqliteColumn(file, u"select count(*) from sqlite_master where name in ('Cheque', 'ChequeItems')"_s),
+             QVariantList{0});
+    Prepared again(file);
+    PrepareDatabase(again.q, folder.exeDir);
+    QCOMPARE(sqliteColumn(file, u"select count(*) from Cheque"_s), QVariantList{4});
+    QCOMPARE(sqliteColumn(file, u"select count(*) from ChequeItems"_s), QVariantList{24});
+}
+
 void TestPreparation::quoteInThePathIsDoubled()
 {
     QTemporaryDir root;
@@ -395,5 +430,34 @@ void TestPreparation::quoteInThePathIsDoubled()
     QVERIFY(db.log.join(u'\n').contains(u"O''Neil"_s));
 }
 
-QTEST_MAIN(TestPreparation)
+// The child of startKilledLeavesAllOrNothing: prepares the database and
+// dies as it is about to send statement `cutAt`.
+static int PrepareAndDie(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QString file = QString::fromLocal8Bit(argv[2]);
+    const QString exeDir = QString::fromLocal8Bit(argv[3]);
+    const int cutAt = std::atoi(argv[4]);
+    Prepared db(file);
+    int sent = 0;
+    db.con.setStatementLog([&sent, cutAt](const QString &) {
+        if (++sent == cutAt) {
+#ifdef Q_OS_UNIX
+            std::raise(SIGKILL);
+#endif
+            std::_Exit(kKilled);
+        }
+    });
+    PrepareDatabase(db.q, exeDir);
+    return 0; // never reached: the test fails on it
+}
+
+int main(int argc, char *argv[])
+{
+    if (argc == 5 && qstrcmp(argv[1], "--prepare-and-die") == 0)
+        return PrepareAndDie(argc, argv);
+    QApplication app(argc, argv);
+    TestPreparation test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_preparation.moc"
