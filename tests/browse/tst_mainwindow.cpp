@@ -24,6 +24,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTcpServer>
 
@@ -57,6 +59,7 @@ private Q_SLOTS:
     void layoutThatCannotBeWrittenBesideGoesToTheUser();
     void layoutThatCannotBeWrittenAnywhereIsReported();
     void layoutOnAFullDiskKeepsTheOldFile();
+    void lockedFileAtTheStartIsSaidInPersian();
     void filterTicksEnableTheirFields();
     void errorsInHandlersAreReported();
 
@@ -456,6 +459,29 @@ void TestMainWindow::layoutOnAFullDiskKeepsTheOldFile()
 #else
     QSKIP("a file-size limit is set only on Unix");
 #endif
+}
+
+// Another program holds the file locked all through the start: the start
+// waits a bounded time, goes on, and says in Persian what could not be read.
+void TestMainWindow::lockedFileAtTheStartIsSaidInPersian()
+{
+    WriteSampleDatabase(m_folder->fallbackDatabase(), 5);
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"other"_s);
+        other.setDatabaseName(m_folder->fallbackDatabase());
+        QVERIFY(other.open());
+        QSqlQuery lock(other);
+        QVERIFY(lock.exec(u"BEGIN EXCLUSIVE"_s));
+        start();
+        QVERIFY(lock.exec(u"ROLLBACK"_s));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(u"other"_s);
+    QVERIFY(!frm_main->endedAtStartup());
+    QCOMPARE(m_reports.size(), 1);
+    QVERIFY2(m_reports[0].startsWith(u"فهرست چک ها یا فهرست های جستجو باز نشد.\n"_s), qPrintable(m_reports[0]));
+    QVERIFY2(m_reports[0].contains(u"locked"_s), qPrintable(m_reports[0]));
+    QCOMPARE(frm_main->listModel()->rowCount(), 0);
 }
 
 void TestMainWindow::filterTicksEnableTheirFields()
