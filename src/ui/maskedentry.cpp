@@ -224,13 +224,12 @@ void HandleAmountKey(EditBox &edit, int key, QChar separator)
     if (regroup) {
         int removed = 0;
         int inserted = 0;
-        // A separator left at the end (by a cut, or by Delete at the end
+        // Separators left at the end (by a cut, or by Delete at the end
         // after one): the last character is the one the stripping spares,
-        // and "0,000," would regroup as "00,00,".
-        if (text.endsWith(separator)) {
+        // and "0,000," would regroup as "00,00,", "8,," as "8,".
+        while (text.endsWith(separator))
             text.chop(1);
-            caret = std::min(caret, int(text.size()));
-        }
+        caret = std::min(caret, int(text.size()));
         text = GroupInThrees(RemoveCharButLast(text, separator, &removed), separator, &inserted);
         if (removed < inserted)
             ++caret;

@@ -156,6 +156,7 @@ void TestMaskedEntry::amountKey_data()
     QTest::newRow("delete at the end") << u"1,234"_s << 5 << 0 << kDel << u"1,234"_s << 5;
     QTest::newRow("digit before a trailing separator") << u"500,000,"_s << 2 << 0 << digit(9)
                                                        << u"5,090,000"_s << 4;
+    QTest::newRow("cursor key leaving two separators") << u"8,888,"_s << 2 << 3 << kLeft << u"8"_s << 1;
     QTest::newRow("shift after cutting the last groups") << u"1,000,000"_s << 5 << 4 << kShift << u"1,000"_s << 5;
     QTest::newRow("backspace at the start with selection regroups")
         << u"1,234,567"_s << 0 << 3 << kBack << u"34,567"_s << 0;
