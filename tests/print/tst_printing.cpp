@@ -16,6 +16,7 @@
 
 #include "listfixture.h"
 #include "printfixture.h"
+#include "printingprogram.h"
 #include "../common/runningprogram.h"
 
 #include <QComboBox>
@@ -25,7 +26,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-class TestPrinting : public QObject
+class TestPrinting : public QObject, protected PrintingProgram
 {
     Q_OBJECT
 
@@ -48,22 +49,14 @@ private Q_SLOTS:
     void chosenPrinterIsRemembered();
 
 private:
-    QString db() const { return m_program.folder->fallbackDatabase(); }
-    QString pdf() const { return m_program.folder->exeDir + u"out.pdf"_s; }
-    double mmPerPixel() const { return 25.4 / frm_ChequeDesign->DQR->ppi(); }
-    int registered() const { return sqliteColumn(db(), u"select count(*) from PrintLog"_s).value(0).toInt(); }
     // Opens the template list for `code` on the template `title` and runs `act`.
     void onTemplate(qint64 code, const QString &title, const std::function<void()> &act);
     static QList<ReportLabel *> previewLabels(); // in the order of FixtureItems()
-
-    RunningProgram m_program;
 };
 
 void TestPrinting::init()
 {
-    m_program.start(5);
-    frm_PrintCheque->setOutputFile(pdf());
-    QFile::remove(pdf());
+    startPrinting();
 }
 
 void TestPrinting::cleanup()

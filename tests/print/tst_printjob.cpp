@@ -12,6 +12,7 @@
 #include "wording/dates.h"
 
 #include "printfixture.h"
+#include "printingprogram.h"
 #include "../common/runningprogram.h"
 
 #include <QCheckBox>
@@ -29,7 +30,7 @@ struct Expected
     QString text;
 };
 
-class TestPrintJob : public QObject
+class TestPrintJob : public QObject, protected PrintingProgram
 {
     Q_OBJECT
 
@@ -51,22 +52,17 @@ private Q_SLOTS:
     void withoutPrinterNothingIsPrinted();
 
 private:
-    QString db() const { return m_program.folder->fallbackDatabase(); }
-    QString pdf() const { return m_program.folder->exeDir + u"out.pdf"_s; }
-    double mmPerPixel() const { return 25.4 / frm_ChequeDesign->DQR->ppi(); }
     // Prints and reads the one page back.
     PdfPage print(qint64 chequeId, qint64 code);
     void compareLine(const PdfPage &page, const FixtureItem &item, const QString &text);
 
-    RunningProgram m_program;
     QStringList &m_reports = m_program.reports;
     QStringList &m_statements = m_program.statements;
 };
 
 void TestPrintJob::init()
 {
-    m_program.start(5);
-    frm_PrintCheque->setOutputFile(pdf());
+    startPrinting();
 }
 
 void TestPrintJob::cleanup()

@@ -20,6 +20,7 @@
 
 #include "listfixture.h"
 #include "printfixture.h"
+#include "printingprogram.h"
 #include "../common/runningprogram.h"
 
 #include <QCheckBox>
@@ -80,7 +81,7 @@ int PdfImages(const QString &pdf)
 
 } // namespace
 
-class TestProofs : public QObject
+class TestProofs : public QObject, protected PrintingProgram
 {
     Q_OBJECT
 
@@ -102,22 +103,14 @@ private Q_SLOTS:
     void batchFromTheMainList();
 
 private:
-    QString db() const { return m_program.folder->fallbackDatabase(); }
-    QString pdf() const { return m_program.folder->exeDir + u"out.pdf"_s; }
-    double mmPerPixel() const { return 25.4 / frm_ChequeDesign->DQR->ppi(); }
-    int registered() const { return sqliteColumn(db(), u"select count(*) from PrintLog"_s).value(0).toInt(); }
     // A fixture template with the built-in Mellat picture under it.
     qint64 pictureTemplate(int orientation = 0);
     QList<qint64> fiveCheques(); // payees p1 to p5, the third one refused
-
-    RunningProgram m_program;
 };
 
 void TestProofs::init()
 {
-    m_program.start(5);
-    frm_PrintCheque->setOutputFile(pdf());
-    QFile::remove(pdf());
+    startPrinting();
 }
 
 void TestProofs::cleanup()
