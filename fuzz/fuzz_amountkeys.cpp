@@ -16,15 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QRegularExpression grouped(u"^(\\d{1,3}(,\\d{3})*)?$"_s);
     TextEditState edit;
     for (size_t i = 0; i + 2 < size; i += 3) {
-        const int length = int(edit.text().size());
-        const int start = data[i + 1] % (length + 1);
-        edit.select(start, data[i + 2] % (length - start + 1));
+        FuzzSelect(edit, data[i + 1], data[i + 2]);
         const QString before = edit.text();
         const int key = FuzzKey(data[i]);
         const bool cut = edit.selLength() > 0;
         HandleAmountKey(edit, key, u',');
         const QString after = edit.text();
-        const bool leftAsCut = key == 46 && cut && before.startsWith(after) && edit.selStart() == after.size();
+        const bool leftAsCut = key == kKeyDelete && cut && before.startsWith(after) && edit.selStart() == after.size();
         // Backspace at the start and Delete at the end change nothing.
         const bool unchanged = !cut && after == before;
         FUZZ_CHECK(grouped.match(after).hasMatch() || leftAsCut || unchanged, before + u" -> "_s + after);

@@ -34,15 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     TextEditState edit(starts[data[0] % std::size(starts)]);
     const bool shaped = HasMaskShape(edit.text());
     for (size_t i = 1; i + 2 < size; i += 3) {
-        const int length = int(edit.text().size());
-        const int start = data[i + 1] % (length + 1);
-        edit.select(start, data[i + 2] % (length - start + 1));
+        FuzzSelect(edit, data[i + 1], data[i + 2]);
         const QString before = edit.text();
         const int key = FuzzKey(data[i]);
         HandleDateKey(edit, key);
         const QString after = edit.text();
         FUZZ_CHECK(edit.selStart() >= 0 && edit.selStart() <= after.size(), after);
-        if (key != 8 && key != 46 && !(key >= 48 && key <= 57) && !(key >= 96 && key <= 105)) {
+        if (key != kKeyBackspace && key != kKeyDelete && !IsDigitKey(key)) {
             FUZZ_CHECK(after == before, after);
             continue;
         }

@@ -3,6 +3,9 @@
 // What the fuzz targets share: a failed invariant ends the run with the
 // input kept, as a sanitizer's report would.
 
+#include "ui/keycodes.h"
+#include "ui/maskedentry.h"
+
 #include <QString>
 
 #include <cstdio>
@@ -25,4 +28,13 @@ inline int FuzzKey(unsigned char byte)
                                8, 46, // backspace, delete
                                16, 37, 39, 65, 189, 190, 0, -1, 0x7fffffff}; // shift, arrows, others
     return keys[byte % (sizeof keys / sizeof keys[0])];
+}
+
+// Puts the caret, and a selection, inside the edit's text where two input
+// bytes pick.
+inline void FuzzSelect(TextEditState &edit, unsigned char start, unsigned char length)
+{
+    const int size = int(edit.text().size());
+    const int from = start % (size + 1);
+    edit.select(from, length % (size - from + 1));
 }
